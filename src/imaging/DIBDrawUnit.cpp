@@ -1,0 +1,1 @@
+#include "imaging/DIBDrawUnit.h"

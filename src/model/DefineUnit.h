@@ -1,0 +1,50 @@
+#pragma once
+// Records shared by the document, the editor and the file code.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TBitmap;
+
+// A rectangle of cells. dx and dy are last minus first (0 for one cell) and are negative
+// while a drag runs up or left, until the range is normalised.
+struct TCellRange {
+  uint8_t active = 0;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t dx = 0;
+  int32_t dy = 0;
+  int32_t index = 0;  // y * map width + x
+};
+
+// A block of part numbers on its way into or out of a layer.
+struct TModified {
+  uint8_t flag = 0;  // not read by the document
+  int32_t layer = 0;
+  TCellRange destination;        // where the block is written (the area to cover when tiling)
+  TCellRange source;             // where it was read from; dx, dy give the block's size
+  std::vector<uint16_t> data;    // (source.dx + 1) part numbers per row, row by row
+  int32_t srcPitch = 0;          // distance between two row starts in data, minus one
+};
+
+enum TModifyKind : uint8_t { mtEmpty = 0, mtData = 1, mtBegin = 2, mtEnd = 3 };
+
+// One entry of the modification history.
+struct TModifyRecord {
+  uint8_t Kind = mtEmpty;
+  int32_t Layer = 0;
+  int32_t StartIndex = 0;  // cell index of the block's top-left cell
+  int32_t Width = 0;       // block width in cells
+  int32_t Height = 0;
+  int32_t Count = 0;       // cells saved in Before and After
+  std::vector<uint16_t> Before;
+  std::vector<uint16_t> After;
+};
+
+// A loaded parts image. The parts window owns these; layers only point at them.
+struct TMapChip {
+  std::shared_ptr<TBitmap> Image;  // the decoded picture
+  std::string FileName;            // full path of the image file
+  int64_t FileDate = 0;            // the file's modification time at load, ns since the epoch
+};

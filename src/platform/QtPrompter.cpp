@@ -1,0 +1,126 @@
+#include "platform/QtPrompter.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QWidget* OwnerOrActive(QWidget* owner) {
+  return owner ? owner : QApplication::activeWindow();
+}
+
+QMessageBox::Icon ToQt(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Error: return QMessageBox::Critical;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::OK: return QMessageBox::Ok;
+    case MsgButtons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+  }
+  return QMessageBox::Ok;
+}
+
+// Closing a box with its title-bar button counts as its cancelling answer.
+MsgResult FromQt(int answer, MsgButtons buttons) {
+  switch (answer) {
+    case QMessageBox::Ok: return MsgResult::OK;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: break;
+  }
+  if (buttons == MsgButtons::OK) return MsgResult::OK;
+  if (buttons == MsgButtons::YesNo) return MsgResult::No;
+  return MsgResult::Cancel;
+}
+
+FileDialogResult RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(OwnerOrActive(owner), Q(request.title), Q(request.initialDir));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // The program asks its own overwrite question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  const QStringList filters = QtNameFilters(request.filter);
+  dialog.setNameFilters(filters);
+  if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+    dialog.selectNameFilter(filters[request.filterIndex - 1]);
+  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(Q(request.defaultExt));
+  if (!request.fileName.empty()) dialog.selectFile(Q(request.fileName));
+
+  FileDialogResult result;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
+  result.accepted = true;
+  result.path = dialog.selectedFiles().first().toStdString();
+  const int index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
+  result.filterIndex = index >= 0 ? index + 1 : 1;
+  return result;
+}
+
+QColor FromColorRef(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+uint32_t ToColorRef(const QColor& c) {
+  return static_cast<uint32_t>(c.red()) | (static_cast<uint32_t>(c.green()) << 8) |
+         (static_cast<uint32_t>(c.blue()) << 16);
+}
+
+}  // namespace
+
+QStringList QtNameFilters(const std::string& filter) {
+  const QStringList parts = Q(filter).split(QLatin1Char('|'));
+  QStringList result;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString text = parts[i];
+    const QString patterns = parts[i + 1];
+    // Qt takes the patterns from the last parenthesised group of the text.
+    if (!text.trimmed().endsWith(QLatin1Char(')')))
+      text += QStringLiteral(" (") + QString(patterns).replace(QLatin1Char(';'), QLatin1Char(' ')) +
+              QLatin1Char(')');
+    result << text;
+  }
+  return result;
+}
+
+MsgResult QtPrompter::MessageBox(QWidget* owner, const std::string& text,
+                                 const std::string& caption, MsgIcon icon, MsgButtons buttons) {
+  QMessageBox box(ToQt(icon), Q(caption), Q(text), ToQt(buttons), OwnerOrActive(owner));
+  return FromQt(box.exec(), buttons);
+}
+
+void QtPrompter::ShowMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), Q(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
+FileDialogResult QtPrompter::OpenFileDialog(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(owner, request, false);
+}
+
+FileDialogResult QtPrompter::SaveFileDialog(QWidget* owner, const FileDialogRequest& request) {
+  return RunFileDialog(owner, request, true);
+}
+
+bool QtPrompter::ChooseColor(QWidget* owner, uint32_t& colour,
+                             const std::vector<uint32_t>& customColours) {
+  for (int i = 0; i < static_cast<int>(customColours.size()) && i < QColorDialog::customCount(); ++i)
+    QColorDialog::setCustomColor(i, FromColorRef(customColours[i]));
+  const QColor chosen = QColorDialog::getColor(FromColorRef(colour), OwnerOrActive(owner));
+  if (!chosen.isValid()) return false;
+  colour = ToColorRef(chosen);
+  return true;
+}
+
+void QtPrompter::Beep() { QApplication::beep(); }
