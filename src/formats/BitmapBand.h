@@ -24,6 +24,7 @@ class TBitmapBand {
 
  private:
   void DrawCell(const TBitmap& image, uint16_t part, int x);
+  void Prefetch(const TBitmap& image, int64_t top, int64_t leftByte, size_t rowBytes) const;
   void CopyRow(const uint8_t* source, int bytesPerPixel, uint8_t* target) const;
   void CopyRowKeyed(const uint8_t* source, int bytesPerPixel, uint8_t* target) const;
 
