@@ -4,6 +4,7 @@
 
 #include "FormatsTestUtil.h"
 #include "formats/ImagePath.h"
+#include "formats/ProjectLoadHost.h"
 #include "formats/ProjectReader.h"
 #include "formats/ProjectWriter.h"
 #include "platform/TextCodec.h"
@@ -150,6 +151,21 @@ TEST_F(ProjectWriterTest, ImagePathsAreRelativeToTheProjectWhenAskedFor) {
   EXPECT_EQ(paths(true),
             (std::vector<std::string>{"img\\parts.bmp", "a.bmp", "..\\other\\deep\\b.bmp"}));
   EXPECT_EQ(paths(false), (std::vector<std::string>{"parts.bmp", "a.bmp", "b.bmp"}));
+}
+
+TEST_F(ProjectWriterTest, ProgressStepsOnceAndThenPerLayer) {
+  struct Progress : IProgressSink {
+    void Start(int maximum) override { log += "start " + std::to_string(maximum) + ";"; }
+    void Step() override { log += "step;"; }
+    void Finish() override { log += "finish;"; }
+    std::string log;
+  } progress;
+  BuildMap(map, 2, 2, 16, 8, {"", ""});
+  ASSERT_TRUE(WriteProjectFile(dir.File("p.bwp"), map, records, &progress).ok);
+  EXPECT_EQ(progress.log, "start 3;step;step;step;finish;");
+  progress.log.clear();
+  EXPECT_FALSE(WriteProjectFile(dir.File("none/p.bwp"), map, records, &progress).ok);
+  EXPECT_EQ(progress.log, "finish;") << "closed after a failure too";
 }
 
 TEST_F(ProjectWriterTest, RandomMapsSurviveARoundTripByteForByte) {
