@@ -2,25 +2,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "FuzzHost.h"
 #include "formats/ByteSource.h"
 #include "formats/FMFReader.h"
-#include "formats/ProjectLoadHost.h"
 #include "formats/ProjectRecords.h"
 #include "model/MapDataUnit.h"
-
-namespace {
-
-class FuzzHost final : public IProjectLoadHost {
- public:
-  explicit FuzzHost(TMap& map) : map_(map) {}
-  bool AddLayer(const std::string& name) override { return map_.AppendLayer(name, nullptr); }
-  void AttachImage(int, const std::string&) override {}
-
- private:
-  TMap& map_;
-};
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TMap map;
