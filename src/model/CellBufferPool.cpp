@@ -1,26 +1,13 @@
 #include "model/CellBufferPool.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
+#include <utility>
 
 namespace {
 size_t Bytes(const std::vector<uint16_t>& cells) {
   return cells.capacity() * sizeof(uint16_t);
 }
 }  // namespace
-
-void ReserveCells(std::vector<uint16_t>& cells, size_t count) {
-  cells.reserve(count);
-#ifdef MADV_HUGEPAGE
-  constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
-  const uintptr_t begin = reinterpret_cast<uintptr_t>(cells.data());
-  const uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
-  const uintptr_t end = (begin + count * sizeof(uint16_t)) & ~(kHugePage - 1);
-  // Only advice: where the system says no, the array simply gets small pages.
-  if (end > first) madvise(reinterpret_cast<void*>(first), end - first, MADV_HUGEPAGE);
-#endif
-}
 
 std::vector<uint16_t> CellBufferPool::Take(size_t count) {
   auto best = spare_.end();
@@ -37,7 +24,7 @@ std::vector<uint16_t> CellBufferPool::Take(size_t count) {
     spare_.erase(best);
     cells.clear();
   } else {
-    ReserveCells(cells, count);
+    cells.reserve(count);
   }
   return cells;
 }

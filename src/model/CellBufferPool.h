@@ -16,11 +16,7 @@ class CellBufferPool {
   std::vector<uint16_t> Take(size_t count);
   // Keeps `cells` for later when it is worth it; frees it otherwise.
   void Give(std::vector<uint16_t>&& cells);
-  size_t Arrays() const { return spare_.size(); }
 
  private:
   std::vector<std::vector<uint16_t>> spare_;
 };
-
-// Reserves room for `count` cells, asking the system for large pages when the array is big.
-void ReserveCells(std::vector<uint16_t>& cells, size_t count);

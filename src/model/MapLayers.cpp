@@ -15,7 +15,6 @@ bool TMap::AppendLayer(const std::string& name, TMapChip* chip) {
   const int64_t count = CheckedCellCount(kAppendFailed);
   try {
     TMapLayer layer;
-    ReserveCells(layer.Cells, static_cast<size_t>(count));
     layer.Cells.assign(static_cast<size_t>(count), 0);
     layer.Chip = chip;
     layer.Name = name;

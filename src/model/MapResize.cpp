@@ -3,7 +3,6 @@
 #include <cstring>
 #include <new>
 
-#include "model/CellBufferPool.h"
 #include "model/CellMath.h"
 #include "model/LayerSpillFile.h"
 #include "model/MapDataUnit.h"
@@ -48,7 +47,6 @@ void ResizeThroughFile(LayerSpillFile& spill, std::vector<uint16_t>& cells, Shap
   // otherwise given back before the new one is taken.
   if (to.Count() > cells.capacity() || to.Count() < cells.capacity() / 2) {
     std::vector<uint16_t>().swap(cells);
-    ReserveCells(cells, to.Count());
   }
   cells.assign(to.Count(), 0);
   // The kept rows come back a chunk at a time: few reads, little memory.
