@@ -1,6 +1,7 @@
 // Layer operations of the map document.
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 #include <utility>
 
 #include "model/MapDataUnit.h"
@@ -9,21 +10,30 @@
 namespace {
 const char* const kAppendFailed = "レイヤ作成に失敗";
 const char* const kDuplicateFailed = "レイヤ複製に失敗";
+
+// Appends the layer that `make` builds; running out of memory becomes the silent abort.
+template <typename Make>
+void AppendOrAbort(std::vector<TMapLayer>& layers, const char* failure, Make make) {
+  try {
+    layers.push_back(make());
+  } catch (const std::bad_alloc&) {
+    throw EAbort(failure);
+  } catch (const std::length_error&) {
+    throw EAbort(failure);
+  }
+}
+
 }  // namespace
 
 bool TMap::AppendLayer(const std::string& name, TMapChip* chip) {
-  const int64_t count = CheckedCellCount(kAppendFailed);
-  try {
+  const size_t count = static_cast<size_t>(CheckedCellCount(kAppendFailed));
+  AppendOrAbort(Layers, kAppendFailed, [&] {
     TMapLayer layer;
-    layer.Cells.assign(static_cast<size_t>(count), 0);
+    layer.Cells.assign(count, 0);
     layer.Chip = chip;
     layer.Name = name;
-    Layers.push_back(std::move(layer));
-  } catch (const std::bad_alloc&) {
-    throw EAbort(kAppendFailed);
-  } catch (const std::length_error&) {
-    throw EAbort(kAppendFailed);
-  }
+    return layer;
+  });
   Ready = true;
   Modified = true;
   return true;
@@ -32,15 +42,11 @@ bool TMap::AppendLayer(const std::string& name, TMapChip* chip) {
 bool TMap::DuplicateLayer(int32_t source, const std::string& name) {
   if (!HasLayer(source)) return false;
   CheckedCellCount(kDuplicateFailed);
-  try {
+  AppendOrAbort(Layers, kDuplicateFailed, [&] {
     TMapLayer copy = Layers[static_cast<size_t>(source)];
     copy.Name = name;
-    Layers.push_back(std::move(copy));
-  } catch (const std::bad_alloc&) {
-    throw EAbort(kDuplicateFailed);
-  } catch (const std::length_error&) {
-    throw EAbort(kDuplicateFailed);
-  }
+    return copy;
+  });
   Modified = true;
   return true;
 }
