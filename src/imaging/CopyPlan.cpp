@@ -15,8 +15,11 @@ void ClipToSource(CopySpan& span, int64_t limit) {
     if (span.src < 0 || span.src >= limit) span.end = span.begin;
     return;
   }
+  // The divisions are needed only when the rectangle reaches outside the source.
   if (span.src < 0) span.begin = std::max(span.begin, FirstReaching(-span.src, span.step));
-  span.end = std::min(span.end, FirstReaching(limit - span.src, span.step));
+  if (span.end > span.begin && span.SourceAt(span.end - 1) >= limit) {
+    span.end = std::min(span.end, FirstReaching(limit - span.src, span.step));
+  }
 }
 
 bool PlanAxis(int64_t dstLimit, int64_t dst, int64_t dstSize, int64_t srcLimit, int64_t src,
@@ -33,10 +36,6 @@ bool PlanAxis(int64_t dstLimit, int64_t dst, int64_t dstSize, int64_t srcLimit, 
 }
 
 }  // namespace
-
-int64_t CopyStep(int srcSize, int dstSize) {
-  return static_cast<int64_t>(static_cast<double>(srcSize) / dstSize * 256);
-}
 
 bool PlanCopy(int dstWidth, int dstHeight, const CopyRect& dstRect, int srcWidth, int srcHeight,
               const CopyRect& srcRect, CopyPlan& plan) {

@@ -28,8 +28,14 @@ struct CopyPlan {
   CopySpan rows;
 };
 
-// Fixed-point source pixels per destination pixel, 256 meaning 1:1.
-int64_t CopyStep(int srcSize, int dstSize);
+// Fixed-point source pixels per destination pixel, 256 meaning 1:1 (sizes not negative,
+// dstSize above 0). Integer division gives exactly trunc(src / dst * 256) computed in double:
+// for sizes of int the quotient would have to lie within 2^-39 of a multiple of 1/256 to
+// round differently.
+inline int64_t CopyStep(int srcSize, int dstSize) {
+  if (srcSize == dstSize) return 256;
+  return int64_t{srcSize} * 256 / dstSize;
+}
 
 // Plans the copy of `srcRect` of a source of srcWidth x srcHeight onto `dstRect` of a
 // destination of dstWidth x dstHeight. A cut at the left or top moves the source by the cut

@@ -1,48 +1,44 @@
 #include "imaging/DIBDrawUnit.h"
 
-#include <cstring>
-
 #include "imaging/CopyGuard.h"
+#include "imaging/CopyKernels.h"
 #include "imaging/CopyPlan.h"
 
 namespace {
 
-void CopyRowPlain(uint32_t* d, const uint32_t* s, int64_t n, int64_t frac, int64_t step) {
-  if (step == 256) {
-    std::memmove(d, s, static_cast<size_t>(n) * 4);
-    return;
-  }
-  for (int64_t k = 0; k < n; ++k, frac += step) d[k] = s[frac >> 8];
-}
-
-// Written as a select rather than a branch around the store so that the 1:1 row vectorises.
-void CopyRowKeyed(uint32_t* d, const uint32_t* s, int64_t n, int64_t frac, int64_t step,
-                  uint32_t key) {
-  if (step == 256) {
-    for (int64_t k = 0; k < n; ++k) d[k] = s[k] != key ? s[k] : d[k];
-    return;
-  }
-  for (int64_t k = 0; k < n; ++k, frac += step) {
-    const uint32_t p = s[frac >> 8];
-    d[k] = p != key ? p : d[k];
-  }
-}
-
-// Walks the planned rows; `row` copies n pixels from s (at fraction frac, advancing by
-// step) to d. Row pointers and the first source column are found once per row.
-template <class RowCopy>
-void CopyRows(TBitmap& dest, const TBitmap& src, const CopyPlan& plan, RowCopy&& row) {
+// Calls row(d, s) for every planned row with the row pointers at the first pixel to copy.
+// Bases and pitches are taken once: stores through d could otherwise alias the bitmaps' sizes.
+template <class Row>
+void ForEachRow(TBitmap& dest, const TBitmap& src, const CopyPlan& plan, Row&& row) {
   const CopySpan& cols = plan.cols;
   const CopySpan& rows = plan.rows;
-  const int64_t n = cols.end - cols.begin;
-  const int64_t first = cols.begin * cols.step;
-  const int64_t firstColumn = cols.src + (first >> 8);
-  const int64_t frac = first & 255;
-  const int64_t destColumn = cols.dst + cols.begin;
+  const int64_t srcPitch = src.Stride() / 4;
+  const int64_t dstPitch = dest.Stride() / 4;
+  const uint32_t* srcBase = src.ScanLine32(0) + cols.SourceAt(cols.begin);
+  uint32_t* dstBase = dest.ScanLine32(0) + cols.dst + cols.begin;
   for (int64_t u = rows.begin; u < rows.end; ++u) {
-    const uint32_t* s = src.ScanLine32(static_cast<int>(rows.SourceAt(u))) + firstColumn;
-    uint32_t* d = dest.ScanLine32(static_cast<int>(rows.dst + u)) + destColumn;
-    row(d, s, n, frac, cols.step);
+    row(dstBase + (rows.dst + u) * dstPitch, srcBase + rows.SourceAt(u) * srcPitch);
+  }
+}
+
+// Picks the row loop for the step once per copy.
+template <class Store>
+void CopyRows(TBitmap& dest, const TBitmap& src, const CopyPlan& plan, const Store& store) {
+  const int64_t n = plan.cols.end - plan.cols.begin;
+  const int64_t step = plan.cols.step;
+  const int64_t frac = (plan.cols.begin * step) & 255;
+  if (step == 256) {
+    ForEachRow(dest, src, plan,
+               [&](uint32_t* d, const uint32_t* s) { CopyRowSame(d, s, n, store); });
+  } else if (step == 512) {  // frac is always 0
+    ForEachRow(dest, src, plan,
+               [&](uint32_t* d, const uint32_t* s) { CopyRowHalf(d, s, n, store); });
+  } else if (step == 128) {
+    ForEachRow(dest, src, plan,
+               [&](uint32_t* d, const uint32_t* s) { CopyRowDouble(d, s, n, frac, store); });
+  } else {
+    ForEachRow(dest, src, plan,
+               [&](uint32_t* d, const uint32_t* s) { CopyRowScaled(d, s, n, frac, step, store); });
   }
 }
 
@@ -66,18 +62,13 @@ void CDIBCopyRect32(TBitmap& dest, int dstX, int dstY, int dstW, int dstH, TBitm
                     int srcY, int srcW, int srcH) {
   CopyPlan plan;
   if (!PrepareCopy(dest, dstX, dstY, dstW, dstH, src, srcX, srcY, srcW, srcH, plan)) return;
-  GuardCopy("CDIBCopyRect32()で例外発生", [&] { CopyRows(dest, src, plan, CopyRowPlain); });
+  GuardCopy("CDIBCopyRect32()で例外発生", [&] { CopyRows(dest, src, plan, PlainStore{}); });
 }
 
 void CDIBCopyRectUseKey32(TBitmap& dest, int dstX, int dstY, int dstW, int dstH, TBitmap& src,
                           int srcX, int srcY, int srcW, int srcH, uint32_t key) {
   CopyPlan plan;
   if (!PrepareCopy(dest, dstX, dstY, dstW, dstH, src, srcX, srcY, srcW, srcH, plan)) return;
-  const uint32_t pixelKey = ColorToDIB32(key);
-  GuardCopy("CDIBCopyRectUseKey32()で例外発生", [&] {
-    CopyRows(dest, src, plan,
-             [pixelKey](uint32_t* d, const uint32_t* s, int64_t n, int64_t frac, int64_t step) {
-               CopyRowKeyed(d, s, n, frac, step, pixelKey);
-             });
-  });
+  const KeyedStore store{ColorToDIB32(key)};
+  GuardCopy("CDIBCopyRectUseKey32()で例外発生", [&] { CopyRows(dest, src, plan, store); });
 }

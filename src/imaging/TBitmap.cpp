@@ -7,9 +7,17 @@
 
 namespace {
 
+constexpr int64_t kCacheLine = 64;
+
+// Rows a power-of-two multiple of the cache line apart all fall into a few cache sets; small
+// parts drawn from such a column of rows then evict each other and the destination.
 int StrideFor(int width, TPixelFormat format) {
   const int64_t bytes = static_cast<int64_t>(width) * TBitmap::BytesPerPixel(format);
-  const int64_t stride = (bytes + 3) & ~int64_t{3};
+  int64_t stride = (bytes + 3) & ~int64_t{3};
+  if (stride >= 4 * kCacheLine) {
+    stride = (stride + kCacheLine - 1) / kCacheLine * kCacheLine;
+    if ((stride / kCacheLine) % 2 == 0) stride += kCacheLine;
+  }
   if (stride > INT_MAX) throw std::length_error("bitmap row too long");
   return static_cast<int>(stride);
 }
@@ -51,8 +59,7 @@ void TBitmap::SetSize(int width, int height) {
   stride_ = stride;
 }
 
-void TBitmap::SetPixelFormat(TPixelFormat format) {
-  if (format == format_) return;
+void TBitmap::Convert(TPixelFormat format) {
   TBitmap converted(width_, height_, format);
   for (int y = 0; y < height_; ++y) {
     if (format == TPixelFormat::pf32bit)

@@ -6,10 +6,13 @@
 
 #include <QImage>
 
+#include "imaging/AlignedAllocator.h"
+
 enum class TPixelFormat { pf24bit, pf32bit };
 
 // A device-independent bitmap in memory: rows top to bottom, each row `Stride()` bytes
-// (a multiple of 4). 32-bit pixels are B, G, R, X (read as 0xXXRRGGBB); the screen format is
+// (a multiple of 4; rows of 256 bytes or more are padded to a cache-line multiple of odd
+// count, so that a column of rows does not crowd a few cache sets). 32-bit pixels are B, G, R, X (read as 0xXXRRGGBB); the screen format is
 // 32 bits with X = 0. 24-bit pixels are B, G, R.
 class TBitmap {
  public:
@@ -23,7 +26,9 @@ class TBitmap {
   TPixelFormat PixelFormat() const { return format_; }
   static int BytesPerPixel(TPixelFormat format) { return format == TPixelFormat::pf24bit ? 3 : 4; }
   // Converts in place, keeping the picture (24 -> 32 writes X = 0, 32 -> 24 drops X).
-  void SetPixelFormat(TPixelFormat format);
+  void SetPixelFormat(TPixelFormat format) {
+    if (format != format_) Convert(format);
+  }
   // Resizes to width x height; the contents are zeroed. Negative sizes count as 0; sizes
   // whose rows or whole picture do not fit memory raise std::length_error or std::bad_alloc.
   void SetSize(int width, int height);
@@ -52,9 +57,13 @@ class TBitmap {
   void Swap(TBitmap& other) noexcept;
 
  private:
+  void Convert(TPixelFormat format);
+
   int width_ = 0;
   int height_ = 0;
   int stride_ = 0;
   TPixelFormat format_ = TPixelFormat::pf32bit;
-  std::vector<uint32_t> words_;  // whole rows; 32-bit words keep rows aligned
+  // Whole rows; 32-bit words keep every row on a 4-byte boundary, the allocator puts row 0
+  // on a cache line.
+  std::vector<uint32_t, AlignedAllocator<uint32_t, 64>> words_;
 };

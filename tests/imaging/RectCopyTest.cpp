@@ -213,14 +213,24 @@ TEST(CDIBCopyRect32, AnyRectanglesDrawExactlyTheVisiblePixelsAndNothingElse) {
   std::mt19937 random(7);
   auto pick = [&](int lo, int hi) { return lo + static_cast<int>(random() % (hi - lo + 1)); };
   for (int trial = 0; trial < 20000; ++trial) {
-    const std::string dest = RandomPicture(random, pick(1, 7), pick(1, 5));
-    const std::string src = RandomPicture(random, pick(1, 6), pick(1, 6));
-    const int d[4] = {pick(-9, 9), pick(-9, 9), pick(-3, 20), pick(-3, 20)};
-    const int s[4] = {pick(-3, 7), pick(-3, 7), pick(-3, 12), pick(-3, 12)};
+    // Wide enough for the four-pixel loops and their tails at every common step.
+    const std::string dest = RandomPicture(random, pick(1, 24), pick(1, 5));
+    const std::string src = RandomPicture(random, pick(1, 14), pick(1, 6));
+    const int d[4] = {pick(-9, 24), pick(-9, 9), pick(-3, 30), pick(-3, 20)};
+    const int s[4] = {pick(-3, 14), pick(-3, 7), pick(-3, 30), pick(-3, 12)};
     ASSERT_EQ(Copy(dest, d[0], d[1], d[2], d[3], src, s[0], s[1], s[2], s[3]),
               ModelCopy(dest, d[0], d[1], d[2], d[3], src, s[0], s[1], s[2], s[3]))
         << trial;
   }
+}
+
+TEST(CDIBCopyRect32, ZoomedCopiesReadNoFurtherThanTheLastPixelTheyNeed) {
+  // Half size from a 7-pixel source: columns 0, 2, 4, 6 are read, column 7 does not exist.
+  EXPECT_EQ(Copy("....", 0, 0, 4, 1, "abcdefg", 0, 0, 8, 1), "aceg");
+  EXPECT_EQ(CopyKeyed("....", 0, 0, 4, 1, "abcdefg", 0, 0, 8, 1, 'c'), "a.eg");
+  // Twice the size, with and without half a pixel cut at the left.
+  EXPECT_EQ(Copy("........", 0, 0, 8, 1, "abcd", 0, 0, 4, 1), "aabbccdd");
+  EXPECT_EQ(Copy(".........", -1, 0, 10, 1, "abcde", 0, 0, 5, 1), "abbccddee");
 }
 
 TEST(CDIBCopyRect32, ExtremeRectanglesStayInsideBothBitmaps) {

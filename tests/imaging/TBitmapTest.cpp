@@ -95,3 +95,21 @@ TEST(TBitmap, RefusesRowsTooLongForMemory) {
   EXPECT_THROW(bitmap.SetSize(0x7FFFFFFF, 1), std::length_error);
   EXPECT_EQ(PictureOf(bitmap), "AB");
 }
+
+TEST(TBitmap, WideRowsKeepTheirPixelsThroughViewsConversionsAndCopies) {
+  TBitmap bitmap(100, 3, TPixelFormat::pf24bit);
+  EXPECT_GE(bitmap.Stride(), 300);
+  EXPECT_EQ(bitmap.Stride() % 4, 0);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 100; ++x) bitmap.ScanLine(y)[x * 3 + 1] = static_cast<uint8_t>(x + y);
+  }
+  bitmap.SetPixelFormat(TPixelFormat::pf32bit);
+  const TBitmap copy = bitmap;
+  const QImage view = copy.View();
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 100; ++x) {
+      ASSERT_EQ(copy.ScanLine32(y)[x], static_cast<uint32_t>(x + y) << 8);
+      ASSERT_EQ(view.pixel(x, y) & 0xFFFFFF, static_cast<uint32_t>(x + y) << 8);
+    }
+  }
+}
