@@ -1,6 +1,5 @@
 // Reading a bitmap file whole and installing its picture in a TBitmap.
-#include <new>
-#include <vector>
+#include <memory>
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,16 +25,22 @@ void OpenForReading(QFile& file, const std::string& path) {
   }
 }
 
-std::vector<uint8_t> ReadWhole(QFile& file) {
-  std::vector<uint8_t> buffer;
+struct FileImage {
+  std::unique_ptr<uint8_t[]> bytes;  // not zeroed first: the read fills it
+  size_t size = 0;
+};
+
+FileImage ReadWhole(QFile& file) {
+  FileImage image;
+  image.size = static_cast<size_t>(file.size());
   try {
-    buffer.resize(static_cast<size_t>(file.size()));
+    image.bytes.reset(new uint8_t[image.size]);
   } catch (const std::exception&) {
     throw EDIBLoadError(kBmpReadFailed);
   }
-  const qint64 got = file.read(reinterpret_cast<char*>(buffer.data()), file.size());
+  const qint64 got = file.read(reinterpret_cast<char*>(image.bytes.get()), file.size());
   if (got != file.size()) throw EDIBLoadError(kBmpReadFailed);
-  return buffer;
+  return image;
 }
 
 }  // namespace
@@ -55,7 +60,7 @@ void CDIBLoadFromMemory(TBitmap& target, const uint8_t* data, size_t size) {
 void CDIBLoadFromFile(TBitmap& target, const std::string& path) {
   QFile file(QString::fromStdString(path));
   OpenForReading(file, path);
-  const std::vector<uint8_t> buffer = ReadWhole(file);
+  const FileImage image = ReadWhole(file);
   file.close();
-  CDIBLoadFromMemory(target, buffer.data(), buffer.size());
+  CDIBLoadFromMemory(target, image.bytes.get(), image.size);
 }

@@ -11,37 +11,38 @@
 #endif
 
 // Store policies: every pixel, or every pixel except those equal to the key. The keyed store
-// is a select, not a branch, so that it runs four pixels at a time.
+// is a select between source and destination, not a branch, so it runs four pixels at a time
+// whatever the pattern of the key; it therefore reads the destination (kReadsDest).
+#if defined(__SSE2__)
+inline __m128i Load4(const uint32_t* p) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+inline void Store4(uint32_t* p, __m128i v) {
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+}
+#endif
+
 struct PlainStore {
+  static constexpr bool kReadsDest = false;
   uint32_t Pick(uint32_t s, uint32_t) const { return s; }
 #if defined(__SSE2__)
-  __m128i Pick(__m128i s, const uint32_t*) const {
-    return s;
+  void Put4(uint32_t* d, __m128i s) const {
+    Store4(d, s);
   }
 #endif
 };
 
 struct KeyedStore {
+  static constexpr bool kReadsDest = true;
   uint32_t key;
   uint32_t Pick(uint32_t s, uint32_t d) const { return s != key ? s : d; }
 #if defined(__SSE2__)
-  __m128i Pick(__m128i s, const uint32_t* d) const {
+  void Put4(uint32_t* d, __m128i s) const {
     const __m128i isKey = _mm_cmpeq_epi32(s, _mm_set1_epi32(static_cast<int>(key)));
-    const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
-    return _mm_or_si128(_mm_and_si128(isKey, old), _mm_andnot_si128(isKey, s));
+    Store4(d, _mm_or_si128(_mm_and_si128(isKey, Load4(d)), _mm_andnot_si128(isKey, s)));
   }
 #endif
 };
-
-#if defined(__SSE2__)
-inline __m128i Load4(const uint32_t* p) {
-  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-}
-template <class Store>
-void Put4(uint32_t* d, __m128i s, const Store& store) {
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(d), store.Pick(s, d));
-}
-#endif
 
 template <class Store>
 void CopyRowScaled(uint32_t* d, const uint32_t* s, int64_t n, int64_t frac, int64_t step,
@@ -53,7 +54,7 @@ template <class Store>
 void CopyRowSame(uint32_t* d, const uint32_t* s, int64_t n, const Store& store) {
   int64_t k = 0;
 #if defined(__SSE2__)
-  for (; k + 4 <= n; k += 4) Put4(d + k, Load4(s + k), store);
+  for (; k + 4 <= n; k += 4) store.Put4(d + k, Load4(s + k));
 #endif
   for (; k < n; ++k) d[k] = store.Pick(s[k], d[k]);
 }
@@ -71,7 +72,7 @@ void CopyRowHalf(uint32_t* d, const uint32_t* s, int64_t n, const Store& store) 
   for (; k + 4 <= n; k += 4) {
     const __m128 a = _mm_castsi128_ps(Load4(s + 2 * k));
     const __m128 b = _mm_castsi128_ps(Load4(s + 2 * k + 3));
-    Put4(d + k, _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 2, 0))), store);
+    store.Put4(d + k, _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 2, 0))));
   }
 #endif
   for (; k < n; ++k) d[k] = store.Pick(s[2 * k], d[k]);
@@ -89,8 +90,8 @@ void CopyRowDouble(uint32_t* d, const uint32_t* s, int64_t n, int64_t frac, cons
 #if defined(__SSE2__)
   for (; k + 8 <= n; k += 8) {
     const __m128i v = Load4(s + k / 2);
-    Put4(d + k, _mm_unpacklo_epi32(v, v), store);
-    Put4(d + k + 4, _mm_unpackhi_epi32(v, v), store);
+    store.Put4(d + k, _mm_unpacklo_epi32(v, v));
+    store.Put4(d + k + 4, _mm_unpackhi_epi32(v, v));
   }
 #endif
   for (; k < n; ++k) d[k] = store.Pick(s[k >> 1], d[k]);

@@ -12,8 +12,8 @@ enum class TPixelFormat { pf24bit, pf32bit };
 
 // A device-independent bitmap in memory: rows top to bottom, each row `Stride()` bytes
 // (a multiple of 4; rows of 256 bytes or more are padded to a cache-line multiple of odd
-// count, so that a column of rows does not crowd a few cache sets). 32-bit pixels are B, G, R, X (read as 0xXXRRGGBB); the screen format is
-// 32 bits with X = 0. 24-bit pixels are B, G, R.
+// count, so that a column of rows does not crowd a few cache sets). 32-bit pixels are B, G, R, X
+// (read as 0xXXRRGGBB); the screen format is 32 bits with X = 0. 24-bit pixels are B, G, R.
 class TBitmap {
  public:
   TBitmap() = default;
