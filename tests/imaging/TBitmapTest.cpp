@@ -40,14 +40,6 @@ TEST(TBitmap, ConversionsKeepThePictureAndClearTheFourthByte) {
   EXPECT_EQ(bitmap.ScanLine32(0)[1], 0x00445566u);
 }
 
-TEST(TBitmap, ConversionRoundTripKeepsOddWidthPictures) {
-  const std::string picture = "ABCDE/FGHIJ/KLMNO";
-  TBitmap bitmap = Picture(picture, TPixelFormat::pf24bit);
-  EXPECT_EQ(PictureOf(bitmap), picture);
-  bitmap.SetPixelFormat(TPixelFormat::pf32bit);
-  EXPECT_EQ(PictureOf(bitmap), picture);
-}
-
 TEST(TBitmap, FillWritesEveryPixel) {
   TBitmap bitmap(3, 2, TPixelFormat::pf24bit);
   bitmap.Fill('x');
@@ -80,14 +72,6 @@ TEST(TBitmap, TwentyFourBitViewSeesBlueGreenRedBytes) {
   view.setPixel(2, 0, qRgb(0xAB, 0xCD, 0xEF));
   EXPECT_EQ(bitmap.ScanLine(0)[6], 0xEF);
   EXPECT_EQ(bitmap.ScanLine(0)[8], 0xAB);
-}
-
-TEST(TBitmap, ConstViewNeverWritesToTheBitmap) {
-  TBitmap bitmap = Picture("AB");
-  const TBitmap& readOnly = bitmap;
-  QImage view = readOnly.View();
-  view.setPixel(0, 0, qRgb(1, 2, 3));
-  EXPECT_EQ(PictureOf(bitmap), "AB");
 }
 
 TEST(TBitmap, RefusesRowsTooLongForMemory) {
