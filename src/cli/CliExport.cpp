@@ -1,0 +1,56 @@
+// brimwell-cli export and import: the editor's writers on a loaded map.
+#include "cli/CliCommands.h"
+#include "cli/CliDocument.h"
+#include "cli/CliOptions.h"
+#include "formats/FileTexts.h"
+#include "formats/MapExport.h"
+#include "formats/ProjectWriter.h"
+
+namespace {
+
+std::string FormatOf(const TCliOptions& options, std::ostream& err) {
+  if (!options.format.empty()) return options.format;
+  const std::string& out = options.files[1];
+  if (HasExtension(out, ".fmf")) return "fmf";
+  if (HasExtension(out, ".bmp")) return "bmp";
+  if (HasExtension(out, ".csv"))
+    err << "brimwell-cli: a .csv file needs --format csv1 or --format csv2\n";
+  else
+    err << "brimwell-cli: cannot tell the format from " << out << "; use --format\n";
+  return std::string();
+}
+
+int Fail(std::ostream& err, const char* text, const TFileResult& result) {
+  err << "brimwell-cli: error: " << text << " (" << result.reason << ")\n";
+  return kExitFailure;
+}
+
+}  // namespace
+
+int RunExport(const TCliOptions& options, std::ostream& err) {
+  const std::string format = FormatOf(options, err);
+  if (format.empty()) return kExitUsage;
+  TCliDocument doc;
+  if (!doc.Load(options.files[0], format == "bmp", err)) return kExitFailure;
+  const std::string& out = options.files[1];
+  if (format == "fmf") {
+    const TFileResult r = ExportFMFFile(doc.map, out);
+    return r ? kExitOk : Fail(err, filetext::kFmfExportFailed, r);
+  }
+  if (format == "csv1" || format == "csv2") {
+    const bool v1 = format == "csv1";
+    const TFileResult r = ExportCSVFile(doc.map, out, v1 ? TCSVVariant::V1 : TCSVVariant::V2);
+    return r ? kExitOk : Fail(err, v1 ? filetext::kCsv1ExportFailed : filetext::kCsv2ExportFailed, r);
+  }
+  const TFileResult r =
+      ExportBitmapFile(doc.map, out, doc.records.transparentPart.number,
+                       doc.records.colorKey.enabled != 0, doc.records.colorKey.color);
+  return r ? kExitOk : Fail(err, filetext::kBitmapExportFailed, r);
+}
+
+int RunImport(const TCliOptions& options, std::ostream& err) {
+  TCliDocument doc;
+  if (!doc.Load(options.files[0], false, err)) return kExitFailure;
+  const TFileResult r = WriteProjectFile(options.files[1], doc.map, doc.records);
+  return r ? kExitOk : Fail(err, filetext::kProjectWriteFailed, r);
+}

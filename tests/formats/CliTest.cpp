@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+
+#include "FormatsTestUtil.h"
+#include "cli/CliCommands.h"
+#include "formats/ProjectWriter.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class CliTest : public ::testing::Test {
+ protected:
+  CliTest() {
+    std::filesystem::create_directory(dir.File("img"));
+    SaveBmp24(*NumberedParts(4, 16, 1, true), dir.File("img/parts.bmp"));
+    BuildMap(map, 3, 2, 4, 8, {"1 2 3 / 4 5 6", "0 7 0 / 0 0 0"});
+    chip.FileName = dir.File("img/parts.bmp");
+    map.SetLayerChip(0, &chip);
+    map.SetLayerChip(1, &chip);
+    map.SetLayerName(0, "地面");
+    map.SetLayerVisible(1, false);
+    TProjectRecords records = TestRecords();
+    records.header.relativePaths = 1;
+    records.comment = "say \"hi\"";
+    EXPECT_TRUE(WriteProjectFile(dir.File("m.bwp"), map, records).ok);
+  }
+  int Run(const std::vector<std::string>& args) {
+    out.str("");
+    err.str("");
+    return RunCli(args, out, err);
+  }
+  TempDir dir;
+  TMap map;
+  TMapChip chip;
+  std::ostringstream out, err;
+};
+
+TEST_F(CliTest, InfoShowsTheMap) {
+  ASSERT_EQ(Run({"info", dir.File("m.bwp")}), 0) << err.str();
+  EXPECT_EQ(out.str(), "map: 3 x 2 cells\nparts: 4 x 4 pixels\nbits per cell: 8\n"
+                       "comment: say \"hi\"\nlayers: 2\n"
+                       "  0: 地面 (visible), image " + dir.File("img/parts.bmp") + "\n"
+                       "  1: L1 (hidden), image " + dir.File("img/parts.bmp") + "\n");
+  ASSERT_EQ(Run({"info", "--json", dir.File("m.bwp")}), 0);
+  EXPECT_EQ(out.str(), "{\"width\":3,\"height\":2,\"partWidth\":4,\"partHeight\":4,"
+                       "\"bitsPerCell\":8,\"comment\":\"say \\\"hi\\\"\",\"layers\":["
+                       "{\"name\":\"地面\",\"image\":\"" + dir.File("img/parts.bmp") +
+                       "\",\"visible\":true},{\"name\":\"L1\",\"image\":\"" +
+                       dir.File("img/parts.bmp") + "\",\"visible\":false}]}\n");
+}
+
+TEST_F(CliTest, ExportPicksTheFormatFromTheOptionOrTheExtension) {
+  ASSERT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.fmf")}), 0) << err.str();
+  EXPECT_EQ(ReadFileBytes(dir.File("o.fmf")).substr(0, 4), "FMF_");
+  ASSERT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.txt"), "--format=csv2"}), 0);
+  EXPECT_EQ(ReadFileBytes(dir.File("o.txt")), "3,2,4,4,2,8\r\n1,2,3\r\n4,5,6\r\n0,7,0\r\n0,0,0\r\n");
+  ASSERT_EQ(Run({"export", "--format", "csv1", dir.File("m.bwp"), dir.File("o.csv")}), 0);
+  EXPECT_EQ(ReadFileBytes(dir.File("o.csv")).substr(0, 7), "1,2,3\r\n");
+  ASSERT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.bmp")}), 0) << err.str();
+  const std::string bitmap = ReadFileBytes(dir.File("o.bmp"));
+  ASSERT_EQ(bitmap.size(), 54u + 36 * 8);
+  EXPECT_EQ(bitmap.substr(54 + 7 * 36, 3), std::string("\x01\x00\x80", 3))
+      << "the top-left cell drawn from the project's parts image";
+  EXPECT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.csv")}), 2);
+  EXPECT_NE(err.str().find("--format"), std::string::npos);
+  EXPECT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.png")}), 2);
+}
+
+TEST_F(CliTest, ImportMakesAProjectOfAnFMFFile) {
+  ASSERT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.fmf")}), 0);
+  ASSERT_EQ(Run({"import", dir.File("o.fmf"), dir.File("n.bwp")}), 0) << err.str();
+  ASSERT_EQ(Run({"info", "--json", dir.File("n.bwp")}), 0);
+  EXPECT_NE(out.str().find("\"layers\":[{\"name\":\"レイヤー0\",\"image\":\"\",\"visible\":true},"
+                           "{\"name\":\"レイヤー1\""),
+            std::string::npos)
+      << out.str();
+  ASSERT_EQ(Run({"export", dir.File("n.bwp"), dir.File("again.fmf")}), 0);
+  EXPECT_EQ(ReadFileBytes(dir.File("again.fmf")), ReadFileBytes(dir.File("o.fmf")));
+}
+
+TEST_F(CliTest, QuestionsAreWarningsUnlessStrict) {
+  std::string bytes = ReadFileBytes(dir.File("m.bwp"));
+  bytes += Chunk("zzzz", "12");
+  bytes.replace(4, 4, U32(uint32_t(bytes.size() - 8)));
+  WriteFileBytes(dir.File("odd.bwp"), bytes);
+  ASSERT_EQ(Run({"info", dir.File("odd.bwp")}), 0);
+  EXPECT_EQ(err.str(),
+            "brimwell-cli: warning: 未定義のチャンク構造を検出しました。続行しますか？ -> OK\n");
+  EXPECT_EQ(Run({"--strict", "info", dir.File("odd.bwp")}), 1);
+  EXPECT_NE(err.str().find("odd.bwpの読み込み中にエラーが発生しました (キャンセル)"),
+            std::string::npos)
+      << err.str();
+}
+
+TEST_F(CliTest, MissingImagesAreWarningsAndBrokenFilesErrors) {
+  std::filesystem::remove(dir.File("img/parts.bmp"));
+  EXPECT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.bmp")}), 0);
+  const std::string warning = "brimwell-cli: warning: parts.bmpが見つかりませんでした。\n";
+  EXPECT_EQ(err.str(), warning + warning) << "one for each layer that names it";
+  WriteFileBytes(dir.File("bad.fmf"), "FMF_ and nothing more");
+  EXPECT_EQ(Run({"import", dir.File("bad.fmf"), dir.File("x.bwp")}), 1);
+  EXPECT_EQ(err.str(),
+            "brimwell-cli: error: bad.fmfの読み込み中にエラーが発生しました "
+            "(FMFファイルでは無いかファイルが壊れています)\n"
+            "brimwell-cli: error: fmfファイルの読み込みに失敗しました\n");
+  EXPECT_EQ(Run({"export", dir.File("m.bwp"), dir.File("no/such/o.fmf")}), 1);
+  EXPECT_EQ(err.str().rfind("brimwell-cli: error: Fixed形式での書き出し中にエラーが発生。中断しました。 (", 0),
+            0u)
+      << err.str();
+}
+
+TEST_F(CliTest, WrongUsageExitsWithTwo) {
+  EXPECT_EQ(Run({}), 2);
+  EXPECT_EQ(Run({"frobnicate", "x"}), 2);
+  EXPECT_EQ(Run({"info"}), 2);
+  EXPECT_EQ(Run({"info", "a", "b"}), 2);
+  EXPECT_EQ(Run({"export", "a.bwp", "b.fmf", "--format", "png"}), 2);
+  EXPECT_EQ(Run({"export", "a.bwp", "b.fmf", "--format"}), 2);
+  EXPECT_EQ(Run({"import", "a.fmf", "b.bwp", "--json"}), 2);
+  EXPECT_EQ(Run({"info", "--bogus", "a.bwp"}), 2);
+  EXPECT_NE(err.str().find("--help"), std::string::npos);
+}
+
+TEST_F(CliTest, HelpAndVersion) {
+  EXPECT_EQ(Run({"--version"}), 0);
+  EXPECT_EQ(out.str(), "1.52b\n");
+  EXPECT_EQ(Run({"--help"}), 0);
+  for (const char* word : {"info", "export", "import", "--strict", "--json", "--format"})
+    EXPECT_NE(out.str().find(word), std::string::npos) << word;
+}
+
+// The real program, as a pipeline runs it.
+TEST(CliProgramTest, RunsAsAProgram) {
+  FILE* pipe = popen(BRIMWELL_CLI_PATH " --version", "r");
+  ASSERT_NE(pipe, nullptr);
+  char line[64] = {};
+  ASSERT_NE(fgets(line, sizeof line, pipe), nullptr);
+  EXPECT_STREQ(line, "1.52b\n");
+  EXPECT_EQ(pclose(pipe), 0);
+  EXPECT_EQ(WEXITSTATUS(system(BRIMWELL_CLI_PATH " info /nonexistent.bwp 2>/dev/null")), 1);
+  EXPECT_EQ(WEXITSTATUS(system(BRIMWELL_CLI_PATH " nonsense 2>/dev/null")), 2);
+}
+
+}  // namespace
