@@ -113,16 +113,15 @@ void TLayerForm::CheckListClickCheck(QListWidgetItem* item) {
   const int layer = RowOfLayer(CheckList->row(item));
   if (!Map->IsValidLayer(layer)) return;
   Map->SetLayerVisible(layer, item->checkState() == Qt::Checked);
-  if (ChipForm) ChipForm->UpdateFullCanvas();
-  if (MainForm) {
-    MainForm->UpdateFullCanvas();
-    MainForm->FormatTittle();
-  }
-  if (PreviewForm) PreviewForm->RefreshPreview();
+  RedrawOtherWindows();
 }
 
 void TLayerForm::CurrentRowChanged() {
-  if (filling_ || !Map) return;
+  if (!filling_ && Map) RedrawOtherWindows();
+}
+
+// What is drawn and the title depend on the current layer and on the shown layers.
+void TLayerForm::RedrawOtherWindows() {
   if (ChipForm) ChipForm->UpdateFullCanvas();
   if (MainForm) {
     MainForm->UpdateFullCanvas();

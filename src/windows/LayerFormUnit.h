@@ -37,6 +37,7 @@ class TLayerForm : public TToolWindow {
   int RowOfLayer(int layer) const;
   void CheckListClickCheck(QListWidgetItem* item);
   void CurrentRowChanged();
+  void RedrawOtherWindows();
   void UpdateLayerCount();
   bool filling_ = false;  // rows are being set up: their check boxes are not user changes
 };
