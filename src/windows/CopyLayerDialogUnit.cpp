@@ -1,0 +1,40 @@
+#include "windows/CopyLayerDialogUnit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "windows/DialogSupport.h"
+
+TCopyLayerDialog::TCopyLayerDialog(QWidget* parent)
+    : CenteredDialog(parent),
+      SrcNameLabel(new QLabel(this)),
+      NameEdit(new QLineEdit(this)),
+      OKButton(MakeButton(QStringLiteral("OK"), static_cast<QDialog*>(this), &QDialog::accept)),
+      CancelButton(
+          MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject)) {
+  setWindowTitle(QStringLiteral("レイヤーの複製"));
+  SrcNameLabel->setObjectName(QStringLiteral("SrcNameLabel"));
+  SrcNameLabel->setTextFormat(Qt::PlainText);  // a layer name is not markup
+  NameEdit->setObjectName(QStringLiteral("NameEdit"));
+  NameEdit->setMinimumWidth(200);
+  OKButton->setDefault(true);
+
+  SetFixedLayout(MakeFormLayout(
+      {{QStringLiteral("複製元"), SrcNameLabel}, {QStringLiteral("新規名称"), NameEdit}}, OKButton,
+      CancelButton, this));
+}
+
+void TCopyLayerDialog::SetSourceName(const QString& name) {
+  SrcNameLabel->setText(name);
+  NameEdit->setText(name + QStringLiteral("のコピー"));
+}
+
+QString TCopyLayerDialog::NewName() const {
+  return NameEdit->text();
+}
+
+void TCopyLayerDialog::showEvent(QShowEvent* event) {
+  CenteredDialog::showEvent(event);
+  NameEdit->setFocus();
+  NameEdit->selectAll();
+}

@@ -1,0 +1,52 @@
+#include "windows/FillDialogUnit.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "windows/DialogSupport.h"
+#include "windows/FillItemDelegate.h"
+
+TFillDialog::TFillDialog(QWidget* parent)
+    : CenteredDialog(parent),
+      ComboBox1(new QComboBox(this)),
+      StaticText1(new QLabel(this)),
+      StaticText2(new QLabel(this)),
+      FillButton(
+          MakeButton(QStringLiteral("塗り潰し"), static_cast<QDialog*>(this), &QDialog::accept)),
+      CancelButton(
+          MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject)) {
+  setWindowTitle(QStringLiteral("塗りつぶし"));
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  ComboBox1->setEditable(false);
+  ComboBox1->setItemDelegate(new FillItemDelegate(ComboBox1));
+  ComboBox1->addItems({QStringLiteral("選択パーツ"), QStringLiteral("定義パターン"),
+                       QStringLiteral("-"), QStringLiteral("透明パーツ")});
+  ComboBox1->setCurrentIndex(kSelectedParts);
+  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TFillDialog::ComboBox1Change);
+  StaticText1->setText(QStringLiteral("選択範囲内を塗り潰す場合は"));
+  StaticText2->setText(QStringLiteral("タイリングペンを使用して下さい"));
+  FillButton->setDefault(true);
+
+  auto* group = new QGroupBox(QStringLiteral("塗りつぶす内容"), this);
+  auto* inGroup = new QVBoxLayout(group);
+  inGroup->addWidget(ComboBox1);
+  auto* layout = new QVBoxLayout;
+  layout->addWidget(group);
+  layout->addWidget(StaticText1);
+  layout->addWidget(StaticText2);
+  layout->addLayout(MakeButtonRow(FillButton, CancelButton));
+  SetFixedLayout(layout);
+  setTabOrder(ComboBox1, FillButton);
+  setTabOrder(FillButton, CancelButton);
+  ComboBox1->setFocus();
+}
+
+int TFillDialog::ItemIndex() const {
+  return ComboBox1->currentIndex();
+}
+
+void TFillDialog::ComboBox1Change(int index) {
+  if (index == kSeparator) ComboBox1->setCurrentIndex(kSelectedParts);
+}
