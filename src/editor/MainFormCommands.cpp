@@ -7,6 +7,7 @@
 #include "model/MapDataUnit.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
+#include "windows/AboutBoxUnit.h"
 #include "windows/ChipFormUnit.h"
 #include "windows/LayerFormUnit.h"
 
@@ -38,7 +39,7 @@ void TMainForm::N10Click() {
   if (ChipForm) ChipForm->ResumeDrawSize();
 }
 
-// The map-wide dialogs: resize, replace, fill, project settings and version information.
+// The map-wide dialogs: resize, replace, fill and project settings.
 void TMainForm::N23Click() {}
 
 void TMainForm::N29Click() {}
@@ -47,7 +48,10 @@ void TMainForm::N5Click() {}
 
 void TMainForm::N28Click() {}
 
-void TMainForm::N6Click() {}
+void TMainForm::N6Click() {
+  TAboutBox dialog(this);
+  dialog.exec();
+}
 
 // Never runs: the item is hidden and disabled.
 void TMainForm::N35Click() {}

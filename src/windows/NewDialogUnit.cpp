@@ -1,31 +1,18 @@
 #include "windows/NewDialogUnit.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
-#include "platform/Prompter.h"
+#include "windows/DialogSupport.h"
 
-namespace {
-
-int ParseOr(const QLineEdit* edit, int fallback) {
-  bool ok = false;
-  const int value = edit->text().toInt(&ok, 10);
-  return ok ? value : fallback;
-}
-
-}  // namespace
-
-TNewDialog::TNewDialog(QWidget* parent) : QDialog(parent) {
+TNewDialog::TNewDialog(QWidget* parent) : CenteredDialog(parent) {
   setWindowTitle(QStringLiteral("新規マップの作成"));
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint |
-                 Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-  auto* grid = new QGridLayout(this);
+  setWindowFlag(Qt::WindowStaysOnTopHint);
+  auto* grid = new QGridLayout;
   Edit1 = AddSizeRow(grid, 0, "マップの横幅(Width):", "チップ", "100", 5);
   Edit2 = AddSizeRow(grid, 1, "マップの縦幅(Height):", "チップ", "100", 5);
   Edit3 = AddSizeRow(grid, 2, "1チップの横幅(Width):", "Pixel", "32", 3);
@@ -45,14 +32,11 @@ TNewDialog::TNewDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(Label10, 5, 0, 1, 3);
   grid->addWidget(Label11, 6, 0, 1, 3);
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
-  CancelButton = new QPushButton(QStringLiteral("キャンセル"), this);
+  OKButton = MakeButton(QStringLiteral("OK"), this, &TNewDialog::OKButtonClick);
+  CancelButton =
+      MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject);
   OKButton->setDefault(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(OKButton);
-  buttons->addWidget(CancelButton);
-  grid->addLayout(buttons, 7, 0, 1, 3);
+  grid->addLayout(MakeButtonRow(OKButton, CancelButton), 7, 0, 1, 3);
 
   setTabOrder(Edit1, Edit2);
   setTabOrder(Edit2, Edit3);
@@ -66,13 +50,8 @@ TNewDialog::TNewDialog(QWidget* parent) : QDialog(parent) {
     connect(edit, &QLineEdit::textChanged, this, [this] { UpdateInfo(); });
   connect(RadioButton1, &QRadioButton::clicked, this, [this] { UpdateInfo(); });
   connect(RadioButton2, &QRadioButton::clicked, this, [this] { UpdateInfo(); });
-  connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
-  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-
   UpdateInfo();
-  adjustSize();
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  SetFixedLayout(grid);
 }
 
 QLineEdit* TNewDialog::AddSizeRow(QGridLayout* grid, int row, const char* label, const char* unit,
@@ -86,10 +65,10 @@ QLineEdit* TNewDialog::AddSizeRow(QGridLayout* grid, int row, const char* label,
 }
 
 void TNewDialog::UpdateInfo() {
-  MapWidth = ParseOr(Edit1, 1);
-  MapHeight = ParseOr(Edit2, 1);
-  PartWidth = ParseOr(Edit3, 32);
-  PartHeight = ParseOr(Edit4, 32);
+  MapWidth = FieldValue(Edit1, 1);
+  MapHeight = FieldValue(Edit2, 1);
+  PartWidth = FieldValue(Edit3, 32);
+  PartHeight = FieldValue(Edit4, 32);
   ByteSize = RadioButton1->isChecked() ? 1 : 2;
   // Wide enough for five-digit sizes of any value the fields can hold.
   const long long dataSize = static_cast<long long>(MapWidth) * MapHeight * ByteSize + 20;
@@ -105,16 +84,10 @@ int TNewDialog::BitsPerCell() const {
 }
 
 bool TNewDialog::CheckField(QLineEdit* edit, int low, int high, const char* message, int& value) {
-  const int checked = ParseOr(edit, 2);
-  if (checked >= low && checked <= high) {
-    value = checked;
-    return true;
-  }
-  Prompter().MessageBox(this, message, "エラー", MsgIcon::Error, MsgButtons::OK);
-  edit->setText(QString::number(checked < low ? low : high));
-  edit->setCursorPosition(static_cast<int>(edit->text().size()));
-  edit->setFocus();
-  return false;
+  const int checked = FieldValue(edit, 2);
+  if (!AcceptFieldRange(this, edit, checked, low, high, message)) return false;
+  value = checked;
+  return true;
 }
 
 void TNewDialog::OKButtonClick() {

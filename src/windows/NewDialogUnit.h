@@ -2,14 +2,14 @@
 // The new-map dialog: map size in cells, part size in pixels and 8 or 16 bits per cell, with
 // the FMF size and the largest parts image shown while typing. OK closes only when all four
 // sizes are in range.
-#include <QDialog>
+#include "windows/CenteredDialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class TNewDialog : public QDialog {
+class TNewDialog : public CenteredDialog {
  public:
   explicit TNewDialog(QWidget* parent = nullptr);
 
@@ -39,7 +39,7 @@ class TNewDialog : public QDialog {
  private:
   QLineEdit* AddSizeRow(class QGridLayout* grid, int row, const char* label, const char* unit,
                         const char* text, int maxLength);
-  // Checks one field; on failure reports it, puts the nearest allowed value in and keeps the
-  // dialog open.
+  // Checks one field (no number counts as 2); on failure reports it, puts the nearest allowed
+  // value in and keeps the dialog open.
   bool CheckField(QLineEdit* edit, int low, int high, const char* message, int& value);
 };
