@@ -11,6 +11,7 @@
 
 #include "EditorFixture.h"
 #include "editor/DroppedFile.h"
+#include "windows/AboutBoxUnit.h"
 #include "windows/ChipFormUnit.h"
 #include "windows/LayerFormUnit.h"
 #include "windows/NewDialogUnit.h"
@@ -236,4 +237,15 @@ TEST_F(ShellTest, MeasuringShowsFramesPerSecond) {
   ASSERT_GT(text.size(), 3u);
   EXPECT_EQ(text.substr(text.size() - 3), "fps");
   EXPECT_GT(std::stoi(text), 0);
+}
+
+TEST_F(ShellTest, VersionCommandShowsTheVersionDialog) {
+  bool shown = false;
+  QTimer::singleShot(0, [&shown] {
+    auto* dialog = dynamic_cast<TAboutBox*>(QApplication::activeModalWidget());
+    shown = dialog != nullptr;
+    if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+  });
+  MainForm->N6Click();
+  EXPECT_TRUE(shown);
 }
