@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/CellBufferPool.h"
 #include "model/DefineUnit.h"
 
 struct TMapLayer {
@@ -19,6 +20,11 @@ struct TMapLayer {
 
 class TMap {
  public:
+  // Largest layer the document allocates (cells); larger maps are refused before allocating.
+  static constexpr int64_t kMaxLayerCells = int64_t{1} << 28;
+  // Layer index of history records whose layer was deleted: never valid, so undo skips them.
+  static constexpr int32_t kGoneLayer = -1;
+
   TMap();
   ~TMap();
   TMap(const TMap&) = delete;
@@ -30,9 +36,11 @@ class TMap {
   void ClearLayers();
 
   // --- layers ---------------------------------------------------------------------------
-  // AppendLayer and DuplicateLayer raise EAbort when the cells cannot be allocated.
+  // AppendLayer and DuplicateLayer raise EAbort when the cells cannot be allocated (also when
+  // the map size is absurd). DuplicateLayer returns false for a source that does not exist.
   bool AppendLayer(const std::string& name, TMapChip* chip);
   bool DuplicateLayer(int32_t source, const std::string& name);
+  // The index-free operations below ignore indices outside 0 .. LayerCount - 1.
   void DeleteLayer(int32_t index);
   void SwapLayers(int32_t a, int32_t b);
   bool MergeLayer(int32_t destination, int32_t source, uint16_t key);
@@ -43,15 +51,19 @@ class TMap {
   void ClearLayerChip(int32_t index);
   void SetLayerVisible(int32_t index, bool visible);
   int32_t LayerCount() const { return static_cast<int32_t>(Layers.size()); }
-  TMapLayer& LayerAt(int32_t index) { return Layers[static_cast<size_t>(index)]; }
-  const TMapLayer& LayerAt(int32_t index) const { return Layers[static_cast<size_t>(index)]; }
+  // Direct access for the file code; throws std::out_of_range for a missing layer.
+  TMapLayer& LayerAt(int32_t index) { return Layers.at(static_cast<size_t>(index)); }
+  const TMapLayer& LayerAt(int32_t index) const { return Layers.at(static_cast<size_t>(index)); }
   // 0 .. LayerCount - 1 and at most 255.
   bool IsValidLayer(int32_t index) const;
 
   // --- accessors and flags -----------------------------------------------------------------
   int32_t GetWidth() const { return Width; }
   int32_t GetHeight() const { return Height; }
-  void GetSize(int32_t& width, int32_t& height) const { width = Width; height = Height; }
+  void GetSize(int32_t& width, int32_t& height) const {
+    width = Width;
+    height = Height;
+  }
   int32_t GetPartWidth() const { return PartWidth; }
   int32_t GetPartHeight() const { return PartHeight; }
   void GetPartSize(int32_t& width, int32_t& height) const {
@@ -81,11 +93,13 @@ class TMap {
   bool WriteBlock(TModified& block);
   bool WriteTiledBlock(TModified& block);
   void FloodFill(int32_t x, int32_t y, TModified& block);
+  // Returns false, changing and recording nothing, when the layer does not exist.
   bool ReplaceValue(uint16_t search, uint16_t replacement, int32_t layer);
+  // Flushes the history: its records address cells by the old width.
   bool Resize(int32_t newWidth, int32_t newHeight);
   // The steps of the two writes, public for the tests.
   void ClipBlock(TModified& block);
-  // Returns the written size (w, h).
+  // Returns the written size (w, h), never negative.
   void PutBlock(int32_t x, int32_t y, int32_t dx, int32_t dy, TModified& block, int32_t& w,
                 int32_t& h);
   void SaveBefore(int32_t x, int32_t y, int32_t dx, int32_t dy, TModifyRecord& record,
@@ -105,6 +119,45 @@ class TMap {
                     uint32_t keyColor) const;
 
  private:
+  struct Size {
+    int32_t w = 0;
+    int32_t h = 0;
+  };
+
+  // Layers and history bookkeeping.
+  int64_t CellCount() const { return int64_t{Width} * Height; }
+  int64_t CheckedCellCount(const char* failure) const;
+  bool HasLayer(int32_t index) const;
+  // The layer when `index` is valid and the layer holds Width x Height cells, else nullptr.
+  TMapLayer* EditableLayer(int32_t index);
+  void ResetHistory();
+  // Hands a dropped record's arrays to the pool of spare arrays.
+  void Recycle(TModifyRecord& record);
+  void ForgetAllLayers();
+  void RenumberAfterDelete(int32_t index);
+  void RenumberAfterSwap(int32_t a, int32_t b);
+  void ApplyRecord(const TModifyRecord& record, bool after);
+  void ReserveHistory(size_t extra);
+  void WriteMarker(uint8_t kind);
+
+  // Block steps.
+  Size ClipSize(int32_t x, int32_t y, int32_t dx, int32_t dy) const;
+  void SaveCells(int32_t x, int32_t y, int32_t dx, int32_t dy, TModifyRecord& record,
+                 const TModified& block, bool after);
+  // PutBlock without the beep; returns false when the data ran out.
+  bool PutCells(int32_t x, int32_t y, int32_t dx, int32_t dy, const TModified& block,
+                Size& written);
+  bool WriteBlockChecked(TModified& block);
+  bool WriteTiledBlockChecked(TModified& block);
+  void PutTiles(const TModified& block, int32_t rx, int32_t ry, Size rect, Size tile);
+  void PutTilesSlow(const TModified& block, int32_t rx, int32_t ry, Size rect, Size tile);
+
+  // Whole-layer edits (flood fill, replace): one group holding one record of the layer.
+  template <typename Edit>
+  void RecordWholeLayer(int32_t layer, Edit edit);
+
+  void FinishResize(int32_t newWidth, int32_t newHeight);
+
   std::vector<TMapLayer> Layers;
   int32_t Width = 1;
   int32_t Height = 1;
@@ -115,4 +168,5 @@ class TMap {
   int32_t modifyCursor = 0;
   bool Ready = false;
   bool Modified = false;
+  CellBufferPool spareCells_;
 };

@@ -1,0 +1,66 @@
+// Reading a bitmap file whole and installing its picture in a TBitmap.
+#include <memory>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "imaging/BmpLayout.h"
+#include "imaging/DIBDrawUnit.h"
+#include "platform/Errors.h"
+
+namespace {
+
+// Why a file could not be opened, in the words the user reads.
+std::string OpenFailureReason(const QFile& file) {
+  const QFileInfo info(file.fileName());
+  if (!info.exists()) return "ファイルが見つかりません。";
+  if (info.isDir()) return "フォルダーです。";
+  if (!info.isReadable()) return "読み取りが許可されていません。";
+  return "(" + file.errorString().toStdString() + ")";
+}
+
+void OpenForReading(QFile& file, const std::string& path) {
+  if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly)) {
+    throw EInOutError("ファイル " + path + " を開けません。" + OpenFailureReason(file));
+  }
+}
+
+struct FileImage {
+  std::unique_ptr<uint8_t[]> bytes;  // not zeroed first: the read fills it
+  size_t size = 0;
+};
+
+FileImage ReadWhole(QFile& file) {
+  FileImage image;
+  image.size = static_cast<size_t>(file.size());
+  try {
+    image.bytes.reset(new uint8_t[image.size]);
+  } catch (const std::exception&) {
+    throw EDIBLoadError(kBmpReadFailed);
+  }
+  const qint64 got = file.read(reinterpret_cast<char*>(image.bytes.get()), file.size());
+  if (got != file.size()) throw EDIBLoadError(kBmpReadFailed);
+  return image;
+}
+
+}  // namespace
+
+void CDIBLoadFromMemory(TBitmap& target, const uint8_t* data, size_t size) {
+  const BmpLayout layout = ReadBmpLayout(data, size);
+  TBitmap picture;
+  try {
+    picture.SetSize(layout.width, layout.height);
+  } catch (const std::exception&) {
+    throw EDIBLoadError(kBmpCreateFailed);
+  }
+  DecodeBmpPixels(layout, data, picture);
+  target.Swap(picture);
+}
+
+void CDIBLoadFromFile(TBitmap& target, const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  OpenForReading(file, path);
+  const FileImage image = ReadWhole(file);
+  file.close();
+  CDIBLoadFromMemory(target, image.bytes.get(), image.size);
+}

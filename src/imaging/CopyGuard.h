@@ -1,0 +1,18 @@
+#pragma once
+// Runs the loop of a rectangle copy; an error inside it is shown as the routine's message
+// followed by the error's own text and ")", and the copy ends there. Internal to imaging/.
+#include <exception>
+#include <string>
+
+#include "platform/Prompter.h"
+
+template <class Loop>
+void GuardCopy(const char* routineMessage, Loop&& loop) {
+  try {
+    loop();
+  } catch (const std::exception& e) {
+    Prompter().ShowMessage(std::string(routineMessage) + e.what() + ")");
+  } catch (...) {
+    Prompter().ShowMessage(std::string(routineMessage) + ")");
+  }
+}
