@@ -20,6 +20,7 @@
 #include <string>
 
 #include "editor/BackgroundBrush.h"
+#include "editor/PartCovers.h"
 #include "formats/ProjectRecords.h"
 #include "imaging/DIBDrawUnit.h"
 #include "model/DefineUnit.h"
@@ -33,6 +34,7 @@ class QWidget;
 class TMapView;
 class TScrollBar;
 class TStatusBar;
+struct TLayerDrawing;
 
 enum class TToolKind { Pen, TilePen, Fill, PatternSelect, RectSelect, Hand };
 
@@ -195,6 +197,7 @@ class TMainForm : public QMainWindow {
 
   // --- view state ---------------------------------------------------------------------------
   TBitmap BackBuffer;
+  TPartCovers PartCovers;  // which parts hide the layers below them
   int ViewWidth = 0;
   int ViewHeight = 0;
   int CellWidth = 32;  // displayed size of one cell
@@ -319,7 +322,7 @@ class TMainForm : public QMainWindow {
   void CreateView();
   void ShowToolWindowsAsChecked();
   // MainFormView.cpp
-  void DrawMarker(QPainter& painter, int x, int y);
+  TLayerDrawing LayerDrawing() const;
   void LayOutScrollBars(int areaWidth, int areaHeight);
   void TakeScrollPositions();
   void UpdateVisibleRangePanel();

@@ -10,6 +10,8 @@
 #include <stdexcept>
 
 #include "editor/Globals.h"
+#include "editor/GridLines.h"
+#include "editor/LayerRenderer.h"
 #include "editor/MainFormUnit.h"
 #include "editor/MapView.h"
 #include "editor/ScrollBar.h"
@@ -22,7 +24,7 @@
 
 namespace {
 
-const QColor kGridColour(0x88, 0x88, 0x88);
+const uint32_t kGrid = 0x888888;
 
 // Corner points of a frame as a QRect for a one-pixel pen: the outline covers left .. right - 1.
 QRect OutlineRect(int left, int top, int right, int bottom) {
@@ -45,48 +47,6 @@ int Divide(int a, int b) {
   if (b == 0) throw DivisionByZero("division by zero");
   return a / b;
 }
-
-// Copies parts into cells of the back buffer: with the colour key when transparency is on,
-// else scaled down by the rectangle copy or stretched by a plain canvas copy. The canvas
-// painter is made on first use and kept while this object lives.
-class PartPainter {
- public:
-  PartPainter(TBitmap& target, int cellWidth, int cellHeight, const TProjectRecords& records)
-      : target_(target),
-        cellWidth_(cellWidth),
-        cellHeight_(cellHeight),
-        partWidth_(Map->GetPartWidth()),
-        partHeight_(Map->GetPartHeight()),
-        keyed_(records.colorKey.enabled),
-        key_(records.colorKey.color) {}
-
-  void Draw(TBitmap& image, int part, int x, int y) {
-    int px = 0, py = 0;
-    if (ChipForm) ChipForm->GetImagePosition(part, px, py);
-    if (keyed_) {
-      CDIBCopyRectUseKey32(target_, x, y, cellWidth_, cellHeight_, image, px, py, partWidth_,
-                           partHeight_, key_);
-    } else if (cellWidth_ < partWidth_ || cellHeight_ < partHeight_) {
-      CDIBCopyRect32(target_, x, y, cellWidth_, cellHeight_, image, px, py, partWidth_,
-                     partHeight_);
-    } else {
-      if (!painter_) {
-        view_ = target_.View();
-        painter_ = std::make_unique<QPainter>(&view_);
-      }
-      painter_->drawImage(QRect(x, y, cellWidth_, cellHeight_), image.View(),
-                          QRect(px, py, partWidth_, partHeight_));
-    }
-  }
-
- private:
-  TBitmap& target_;
-  int cellWidth_, cellHeight_, partWidth_, partHeight_;
-  bool keyed_;
-  uint32_t key_;
-  QImage view_;
-  std::unique_ptr<QPainter> painter_;
-};
 
 std::string RangeText(const char* prefix, int x0, int y0, int x1, int y1) {
   return prefix + std::to_string(x0) + ", " + std::to_string(y0) + ")-(" + std::to_string(x1) +
@@ -152,66 +112,58 @@ void TMainForm::UpdateCanvas(int column, int row, int dx, int dy) {
 
 // --- layers -----------------------------------------------------------------------------------
 
+TLayerDrawing TMainForm::LayerDrawing() const {
+  TLayerDrawing d;
+  d.cellWidth = CellWidth;
+  d.cellHeight = CellHeight;
+  d.scrollX = ScrollX;
+  d.scrollY = ScrollY;
+  d.perRow = ChipForm ? ChipForm->PartsPerRow : 0;
+  d.keyed = Records.colorKey.enabled;
+  d.keyColour = Records.colorKey.color;
+  d.skipPart = Records.transparentPart.enabled;
+  d.skippedPart = Records.transparentPart.number;
+  d.marker = Records.marker.currentLayer;
+  d.currentLayer = LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
+  return d;
+}
+
 void TMainForm::DrawSelectionChip(int column, int row, int columns, int rows) {
   if (!Map || !DrawingEnabled) return;
   const int visibleColumns = static_cast<int>(std::ceil(double(ViewWidth) / CellWidth));
   const int visibleRows = static_cast<int>(std::ceil(double(ViewHeight) / CellHeight));
   const int across = CellsToDraw(column, columns, visibleColumns, Map->GetWidth(), ScrollX);
   const int down = CellsToDraw(row, rows, visibleRows, Map->GetHeight(), ScrollY);
-  const int currentLayer = LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
-  const bool skipPart = Records.transparentPart.enabled;
-  const int skippedPart = Records.transparentPart.number;
-  const int mapWidth = Map->GetWidth(), mapHeight = Map->GetHeight();
+  std::vector<int> layers;
+  std::vector<const TMapChip*> chips;
   for (int l = 0; l < Map->LayerCount(); ++l) {
-    const TMapLayer& layer = Map->LayerAt(l);
-    if (!layer.Chip || !layer.Chip->Image) continue;
+    const TMapChip* chip = Map->LayerAt(l).Chip;
+    if (!chip || !chip->Image) continue;
     if (LayerForm && !LayerForm->GetLayerVisibleState(l)) continue;
-    const bool marked = Records.marker.currentLayer && l == currentLayer;
-    std::vector<QPoint> markers;
-    PartPainter parts(BackBuffer, CellWidth, CellHeight, Records);
-    for (int r = 0; r < down; ++r) {
-      const int mapY = ScrollY + row + r;
-      if (mapY < 0 || mapY >= mapHeight) continue;
-      for (int c = 0; c < across; ++c) {
-        const int mapX = ScrollX + column + c;
-        if (mapX < 0 || mapX >= mapWidth) continue;
-        const int part = layer.Cells[static_cast<size_t>(mapY) * mapWidth + mapX];
-        if (skipPart && part == skippedPart) continue;
-        const int x = (column + c) * CellWidth, y = (row + r) * CellHeight;
-        parts.Draw(*layer.Chip->Image, part, x, y);
-        if (marked) markers.emplace_back(x, y);
-      }
-    }
-    if (markers.empty()) continue;
-    QImage view = BackBuffer.View();
-    QPainter painter(&view);
-    for (const QPoint& p : markers) DrawMarker(painter, p.x(), p.y());
+    layers.push_back(l);
+    chips.push_back(chip);
   }
+  PartCovers.Prune(chips);
+  TLayerRenderer(BackBuffer, *Map, LayerDrawing())
+      .DrawLayers(layers, PartCovers, column, row, across, down);
 }
 
-void TMainForm::DrawMarker(QPainter& painter, int x, int y) {
-  const int k = CellWidth / 5;
-  const QPoint corners[3] = {{x + 1, y + 1}, {x + 1 + k, y + 1}, {x + 1, y + 1 + k}};
-  painter.setPen(Qt::white);
-  painter.setBrush(QColor(255, 0, 0));
-  painter.drawPolygon(corners, 3);
-}
-
+// The floating block, over all layers.
 void TMainForm::DrawSelectedDataChip() {
   if (!Map || !Floating || !SelectData.source.active || SelectData.data.empty()) return;
   if (!Map->IsValidLayer(SelectData.layer)) return;
   const TMapChip* chip = Map->GetLayerChip(SelectData.layer);
   if (!chip || !chip->Image) return;
   const size_t pitch = static_cast<size_t>(SelectData.source.dx) + 1;
-  PartPainter parts(BackBuffer, CellWidth, CellHeight, Records);
+  TLayerRenderer parts(BackBuffer, *Map, LayerDrawing());
   for (int r = 0; r <= Selection.dy; ++r) {
     for (int c = 0; c <= Selection.dx; ++c) {
       const size_t index = pitch * r + c;
       if (index >= SelectData.data.size()) continue;
       const int part = SelectData.data[index];
       if (Records.transparentPart.enabled && part == Records.transparentPart.number) continue;
-      parts.Draw(*chip->Image, part, (Selection.x + c - ScrollX) * CellWidth,
-                 (Selection.y + r - ScrollY) * CellHeight);
+      parts.DrawPart(*chip->Image, part, (Selection.x + c - ScrollX) * CellWidth,
+                     (Selection.y + r - ScrollY) * CellHeight);
     }
   }
 }
@@ -251,11 +203,8 @@ void TMainForm::DrawGridLine() {
                                                         : BackBuffer.Width();
   const int bottom = down >= Map->GetHeight() - ScrollY ? (Map->GetHeight() - ScrollY) * CellHeight
                                                         : BackBuffer.Height();
-  QImage view = BackBuffer.View();
-  QPainter painter(&view);
-  painter.setPen(kGridColour);
-  for (int i = 0; i <= m; ++i) painter.drawLine(0, i * CellHeight, right - 1, i * CellHeight);
-  for (int j = 0; j <= n; ++j) painter.drawLine(j * CellWidth, 0, j * CellWidth, bottom - 1);
+  for (int i = 0; i <= m; ++i) DrawHorizontalLine(BackBuffer, 0, right - 1, i * CellHeight, kGrid);
+  for (int j = 0; j <= n; ++j) DrawVerticalLine(BackBuffer, j * CellWidth, 0, bottom - 1, kGrid);
 }
 
 void TMainForm::DrawCurrentSelection() {
