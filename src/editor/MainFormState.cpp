@@ -11,6 +11,7 @@
 #include "editor/MapView.h"
 #include "editor/Resources.h"
 #include "editor/ScrollBar.h"
+#include "editor/WindowPlacement.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
@@ -30,11 +31,6 @@ void KeepOnScreen(TWindowRecord& r, int fallbackLeft, int fallbackTop) {
   const QRect screen = ScreenGeometry(false);
   if (r.left > screen.width() || r.left + r.width < 0) r.left = fallbackLeft;
   if (r.top > screen.height() || r.top + r.height < 0) r.top = fallbackTop;
-}
-
-void PlaceWindow(QWidget* window, const TWindowRecord& r) {
-  window->move(r.left, r.top);
-  window->resize(r.width, r.height);
 }
 
 // The custom colours offered by the transparent-colour dialog, as 0x00BBGGRR: red, green,
@@ -60,17 +56,17 @@ void TMainForm::ApplyEditorFlags() {
   if (ChipForm) {
     P3->setChecked(Records.chipWin.visible);
     KeepOnScreen(Records.chipWin, 0, 100);
-    PlaceWindow(ChipForm, Records.chipWin);
+    ChipForm->Place(Records.chipWin);
   }
   if (LayerForm) {
     L2->setChecked(Records.layerWin.visible);
     KeepOnScreen(Records.layerWin, 0, 200);
-    PlaceWindow(LayerForm, Records.layerWin);
+    LayerForm->Place(Records.layerWin);
   }
   if (PreviewForm) {
     N2->setChecked(Records.previewWin.visible);
     KeepOnScreen(Records.previewWin, 0, 300);
-    PlaceWindow(PreviewForm, Records.previewWin);
+    PreviewForm->Place(Records.previewWin);
     PreviewForm->PreviewScale = std::clamp<int>(Records.previewWin.zoom, 1, 4);
   }
 }

@@ -7,11 +7,7 @@
 
 TChipForm::TChipForm(QWidget* parent)
     : TToolWindow(parent, QStringLiteral("パーツ"), &TMainForm::P3) {
-  if (MainForm) {
-    const TWindowRecord& r = MainForm->Records.chipWin;
-    move(r.left, r.top);
-    resize(r.width, r.height);
-  }
+  if (MainForm) Place(MainForm->Records.chipWin);
   show();
 }
 

@@ -29,11 +29,7 @@ TLayerForm::TLayerForm(QWidget* parent)
   connect(CheckList, &QListWidget::itemChanged, this,
           [this](QListWidgetItem* item) { CheckListClickCheck(item); });
   connect(CheckList, &QListWidget::currentRowChanged, this, [this] { CurrentRowChanged(); });
-  if (MainForm) {
-    const TWindowRecord& r = MainForm->Records.layerWin;
-    move(r.left, r.top);
-    resize(r.width, r.height);
-  }
+  if (MainForm) Place(MainForm->Records.layerWin);
   UpdateLayerCount();
   show();
   CheckDelLayerButton();

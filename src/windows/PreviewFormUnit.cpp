@@ -14,8 +14,7 @@ TPreviewForm::TPreviewForm(QWidget* parent)
 void TPreviewForm::ResetPreview() {
   if (!MainForm) return;
   const TWindowRecord& r = MainForm->Records.previewWin;
-  move(r.left, r.top);
-  resize(r.width, r.height);
+  Place(r);
   PreviewScale = std::clamp<int>(r.zoom, 1, 4);
   RefreshPreview();
   MainForm->FocusMainWindow();
