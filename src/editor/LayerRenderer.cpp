@@ -90,18 +90,17 @@ void TLayerRenderer::DrawLayers(const std::vector<int>& layers, TPartCovers& cov
       }
     }
     EndCanvas();
-    DrawMarkers(markers);
+    DrawLayerMarkers(target_, markers, drawing_.cellWidth);
   }
 }
 
-// A red triangle with white edges in the cell's top-left corner, its legs a fifth of the cell.
-void TLayerRenderer::DrawMarkers(const std::vector<QPoint>& cells) {
+void DrawLayerMarkers(TBitmap& target, const std::vector<QPoint>& cells, int cellWidth) {
   if (cells.empty()) return;
-  QImage view = target_.View();
+  QImage view = target.View();
   QPainter painter(&view);
   painter.setPen(Qt::white);
   painter.setBrush(QColor(255, 0, 0));
-  const int k = drawing_.cellWidth / 5;
+  const int k = cellWidth / 5;
   for (const QPoint& p : cells) {
     const QPoint corners[3] = {
         {p.x() + 1, p.y() + 1}, {p.x() + 1 + k, p.y() + 1}, {p.x() + 1, p.y() + 1 + k}};

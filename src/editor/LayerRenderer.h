@@ -28,6 +28,10 @@ struct TLayerDrawing {
   int currentLayer = -1;
 };
 
+// Red triangles with white edges in the top-left corners of the cells at `cells` (their
+// top-left pixels), the legs a fifth of the cell width: the current-layer marker.
+void DrawLayerMarkers(TBitmap& target, const std::vector<QPoint>& cells, int cellWidth);
+
 class TLayerRenderer {
  public:
   TLayerRenderer(TBitmap& target, const TMap& map, const TLayerDrawing& drawing);
@@ -45,7 +49,6 @@ class TLayerRenderer {
   std::vector<int> LowestShownLayers(const std::vector<int>& layers, TPartCovers& covers,
                                      int column, int row, int across, int down) const;
   bool Drawn(int part) const { return !drawing_.skipPart || part != drawing_.skippedPart; }
-  void DrawMarkers(const std::vector<QPoint>& cells);
   void EndCanvas();
 
   TBitmap& target_;

@@ -2,7 +2,6 @@
 // every layer bottom first; and the part covers it relies on.
 #include <gtest/gtest.h>
 
-#include <QPainter>
 #include <memory>
 #include <random>
 
@@ -86,17 +85,7 @@ void DrawEverything(TBitmap& target, const TMap& map, const TLayerDrawing& d, in
         if (d.marker && l == d.currentLayer)
           markers.emplace_back(c * d.cellWidth, r * d.cellHeight);
       }
-    if (markers.empty()) continue;
-    QImage view = target.View();
-    QPainter painter(&view);
-    painter.setPen(Qt::white);
-    painter.setBrush(QColor(255, 0, 0));
-    const int k = d.cellWidth / 5;
-    for (const QPoint& p : markers) {
-      const QPoint corners[3] = {
-          {p.x() + 1, p.y() + 1}, {p.x() + 1 + k, p.y() + 1}, {p.x() + 1, p.y() + 1 + k}};
-      painter.drawPolygon(corners, 3);
-    }
+    DrawLayerMarkers(target, markers, d.cellWidth);
   }
 }
 
