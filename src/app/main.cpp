@@ -1,12 +1,31 @@
+// The editor's start-up: application, prompter, activation, the document and the windows, the
+// first map, the project named on the command line, then the message loop.
 #include <QApplication>
-#include <QMainWindow>
+#include <QStringList>
+
+#include "editor/Globals.h"
+#include "editor/MainFormUnit.h"
+#include "platform/QtPrompter.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimwell"));
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("Brimwell"));
-  window.resize(590, 590);
-  window.show();
-  return app.exec();
+  QtPrompter prompter;
+  SetPrompter(&prompter);
+  QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState s) {
+    if (s == Qt::ApplicationActive && MainForm) MainForm->AppOnActive();
+  });
+
+  CreateApplicationObjects();
+  MainForm->CreateNewMap(100, 100, 1, 32, 32, 8);
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) MainForm->OpenProjectFile(arguments.at(1).toStdString());
+  MainForm->show();
+  MainForm->FormResize();
+  MainForm->FocusMainWindow();
+
+  const int result = app.exec();
+  DestroyApplicationObjects();
+  SetPrompter(nullptr);
+  return result;
 }

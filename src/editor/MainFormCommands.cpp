@@ -1,0 +1,69 @@
+// Commands that hand over to a tool window or a dialog: the Layer menu, the parts-window zoom,
+// the map-wide dialogs and the Help menu.
+#include <QAction>
+
+#include "editor/Globals.h"
+#include "editor/MainFormUnit.h"
+#include "model/MapDataUnit.h"
+#include "platform/Errors.h"
+#include "platform/Prompter.h"
+#include "windows/AboutBoxUnit.h"
+#include "windows/ChipFormUnit.h"
+#include "windows/LayerFormUnit.h"
+
+void TMainForm::A3Click() {
+  if (LayerForm) LayerForm->AddLayer("");
+}
+
+void TMainForm::C1Click() {
+  if (LayerForm) LayerForm->CopyCurrentLayer();
+}
+
+void TMainForm::D1Click() {
+  if (LayerForm && D1->isEnabled()) LayerForm->DeleteCurrentLayer();
+}
+
+void TMainForm::S1Click() {
+  if (LayerForm) LayerForm->OpenCurrentLayerSetting();
+}
+
+void TMainForm::N8Click() {
+  if (ChipForm) ChipForm->ToolButton5Click();
+}
+
+void TMainForm::N9Click() {
+  if (ChipForm) ChipForm->ToolButton6Click();
+}
+
+void TMainForm::N10Click() {
+  if (ChipForm) ChipForm->ResumeDrawSize();
+}
+
+// The map-wide dialogs: resize, replace, fill and project settings.
+void TMainForm::N23Click() {}
+
+void TMainForm::N29Click() {}
+
+void TMainForm::N5Click() {}
+
+void TMainForm::N28Click() {}
+
+void TMainForm::N6Click() {
+  TAboutBox dialog(this);
+  dialog.exec();
+}
+
+// Never runs: the item is hidden and disabled.
+void TMainForm::N35Click() {}
+
+void TMainForm::N19Click() {
+  try {
+    if (Map && Map->IsReady()) {
+      Map->DumpMap();
+      Map->DumpHistory();
+    }
+    DebugOut_CopyData();
+  } catch (const EInOutError& error) {
+    Prompter().ShowMessage(error.what());
+  }
+}

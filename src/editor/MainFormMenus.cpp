@@ -1,0 +1,265 @@
+// The menu bar and the toolbar, built from two tables: every item with its caption, shortcut,
+// state and handler, and every button with its hint, image and handler.
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "editor/MainFormUnit.h"
+#include "editor/Resources.h"
+
+namespace {
+
+using Handler = void (TMainForm::*)();
+using ItemField = QAction* TMainForm::*;
+using ButtonField = QToolButton* TMainForm::*;
+
+enum ItemFlag : unsigned {
+  kCheck = 1,    // carries a check mark
+  kChecked = 3,  // carries one and starts checked
+  kRadio = 4,    // one of the exclusive Tool items
+  kHidden = 8,
+  kDisabled = 16,
+};
+
+enum MenuIndex { kFile, kEdit, kShow, kTool, kLayer, kView, kHelp };
+
+struct MenuDef {
+  QMenu* TMainForm::*field;
+  const char* name;
+  const char* caption;
+};
+
+const MenuDef kMenus[] = {
+    {&TMainForm::FileMenu, "File1", "ファイル(&F)"},
+    {&TMainForm::EditMenu, "Edit1", "編集(&E)"},
+    {&TMainForm::ShowMenu, "Show1", "表示(&S)"},
+    {&TMainForm::ToolMenu, "Tool1", "ツール(&M)"},
+    {&TMainForm::LayerMenu, "Layer1", "レイヤー(&L)"},
+    {&TMainForm::ViewMenu, "View1", "ビュー(&V)"},
+    {&TMainForm::HelpMenu, "Help1", "ヘルプ(&H)"},
+};
+
+// A row without a field is a separator line.
+struct ItemDef {
+  MenuIndex menu;
+  ItemField field;
+  const char* name;
+  const char* caption;
+  const char* shortcut;
+  Handler handler;
+  unsigned flags;
+};
+
+#define ITEM(menu, name, caption, shortcut, handler, flags) \
+  { menu, &TMainForm::name, #name, caption, shortcut, &TMainForm::handler, flags }
+#define SEPARATOR(menu) \
+  { menu, nullptr, nullptr, nullptr, nullptr, nullptr, 0 }
+
+const ItemDef kItems[] = {
+    ITEM(kFile, NewMenuItem, "新規プロジェクト(&N)...", "Ctrl+N", NewMenuItemClick, 0),
+    ITEM(kFile, OpenMenuItem, "プロジェクトを開く(&O)...", "Ctrl+O", OpenMenuItemClick, 0),
+    SEPARATOR(kFile),
+    ITEM(kFile, SaveMenuItem, "上書き保存(&S)", "Ctrl+S", SaveMenuItemClick, 0),
+    ITEM(kFile, SaveAs1, "名前を付けて保存(&A)...", "", SaveAs1Click, 0),
+    SEPARATOR(kFile),
+    ITEM(kFile, N32, "マップデータの読み込み(&L)...", "Ctrl+Alt+O", N32Click, 0),
+    ITEM(kFile, N31, "マップデータの書き出し(&E)...", "Ctrl+Alt+S", N31Click, 0),
+    ITEM(kFile, N34, "ビットマップとして書き出し(&B)...", "", N34Click, kHidden),
+    SEPARATOR(kFile),
+    ITEM(kFile, QuitMenuItem, "終了(&Q)", "Ctrl+Q", QuitMenuItemClick, 0),
+
+    ITEM(kEdit, Cancel1, "取り消し(&Z)", "Ctrl+Z", Cancel1Click, 0),
+    ITEM(kEdit, Repeat1, "やり直し(&Y)", "Ctrl+Y", Repeat1Click, 0),
+    SEPARATOR(kEdit),
+    ITEM(kEdit, Cut1, "切り取り(&X)", "Ctrl+X", Cut1Click, 0),
+    ITEM(kEdit, Copy1, "コピー(&C)", "Ctrl+C", Copy1Click, 0),
+    ITEM(kEdit, V1, "貼り付け(&V)", "Ctrl+V", V1Click, 0),
+    SEPARATOR(kEdit),
+    ITEM(kEdit, A1, "全てを選択(&A)", "Ctrl+A", A1Click, 0),
+    ITEM(kEdit, D2, "選択の解除(&D)", "Ctrl+D", D2Click, 0),
+    SEPARATOR(kEdit),
+    ITEM(kEdit, N29, "置き換え(&H)...", "Ctrl+H", N29Click, 0),
+    ITEM(kEdit, N5, "塗り潰し(&F)...", "Ctrl+F", N5Click, 0),
+    SEPARATOR(kEdit),
+    ITEM(kEdit, N25, "取り消しバッファをフラッシュ(&F)", "", N25Click, 0),
+    SEPARATOR(kEdit),
+    ITEM(kEdit, N28, "プロジェクト設定(&P)...", "", N28Click, 0),
+
+    ITEM(kShow, P3, "パーツウィンドウ(&P)", "", P3Click, kChecked),
+    ITEM(kShow, L2, "レイヤーウィンドウ(&L)", "", L2Click, kChecked),
+    ITEM(kShow, N2, "プレビューウィンドウ", "", N2Click, kChecked),
+
+    ITEM(kTool, P1, "ペンツール(&P)", "F1", P1Click, kRadio | kChecked),
+    ITEM(kTool, M1, "タイリングペンツール(&T)", "F2", M1Click, kRadio),
+    ITEM(kTool, F1, "塗りつぶしツール(&F)", "F3", F1Click, kRadio),
+    SEPARATOR(kTool),
+    ITEM(kTool, A2, "矩形選択ツール(&S)", "F5", A2Click, kRadio),
+    ITEM(kTool, N24, "パターン選択ツール(&D)", "F6", N24Click, kRadio),
+    SEPARATOR(kTool),
+    ITEM(kTool, N23, "マップのリサイズ(&R)...", "F9", N23Click, 0),
+    ITEM(kTool, N35, "スクロール(&C)", "F10", N35Click, kHidden | kDisabled),
+
+    ITEM(kLayer, A3, "新規レイヤーの作成(&A)...", "", A3Click, 0),
+    ITEM(kLayer, C1, "レイヤーの複製(&C)...", "", C1Click, 0),
+    ITEM(kLayer, D1, "レイヤーの削除(&D)", "", D1Click, 0),
+    SEPARATOR(kLayer),
+    ITEM(kLayer, S1, "レイヤー設定(&S)...", "", S1Click, 0),
+
+    // The six zoom shortcuts are given by AssignZoomShortcuts when the window is created.
+    ITEM(kView, I1, "エディター面の拡大(&I)", "", I1Click, 0),
+    ITEM(kView, O1, "エディター面の縮小(&O)", "", O1Click, 0),
+    ITEM(kView, Z1, "エディター面を元のサイズに戻す(&Z)", "", Z1Click, 0),
+    SEPARATOR(kView),
+    ITEM(kView, N8, "パーツ面の拡大(&P)", "", N8Click, 0),
+    ITEM(kView, N9, "パーツ面の縮小(&;)", "", N9Click, 0),
+    ITEM(kView, N10, "パーツ面を元のサイズに戻す(&/)", "", N10Click, 0),
+    SEPARATOR(kView),
+    ITEM(kView, G1, "グリッドの表示(&G)", "Ctrl+G", G1Click, kChecked),
+    ITEM(kView, N20, "カーソルグリッドの表示(&C)", "Ctrl+B", N20Click, kCheck),
+    ITEM(kView, N15, "カレントレイヤーマーカの表示(&M)", "Ctrl+M", N15Click, kCheck),
+    ITEM(kView, P2, "パーツ番号の表示(&P)", "", P2Click, kCheck),
+    SEPARATOR(kView),
+    ITEM(kView, N17, "透過処理を行う(&B)", "Ctrl+T", N17Click, kCheck),
+    ITEM(kView, N18, "透過色の指定(&N)...", "", N18Click, 0),
+
+    ITEM(kHelp, N6, "バージョン情報(&A)...", "", N6Click, 0),
+    ITEM(kHelp, N19, "デバッグ情報の出力", "", N19Click, kHidden),
+    ITEM(kHelp, N33, "描画計測", "", N33Click, kHidden),
+};
+
+#undef ITEM
+#undef SEPARATOR
+
+enum ButtonFlag : unsigned { kSeparatorBefore = 1, kCheckButton = 2 };
+
+struct ButtonDef {
+  ButtonField field;
+  const char* name;
+  const char* hint;
+  const char* image;
+  Handler handler;
+  unsigned flags;
+};
+
+#define BUTTON(name, hint, image, handler, flags) \
+  { &TMainForm::name, #name, hint, image, &TMainForm::handler, flags }
+
+const ButtonDef kButtons[] = {
+    BUTTON(NewToolButton, "新規プロジェクト", "new", NewMenuItemClick, kSeparatorBefore),
+    BUTTON(OpenToolButton, "プロジェクトを開く", "open", OpenToolButtonClick, 0),
+    BUTTON(SaveToolButton, "プロジェクトの保存", "save", SaveToolButtonClick, 0),
+    BUTTON(CutToolButton, "切り取り", "cut", Cut1Click, kSeparatorBefore),
+    BUTTON(CopyToolButton, "コピー", "copy", Copy1Click, 0),
+    BUTTON(PasteToolButton, "貼り付け", "paste", V1Click, 0),
+    BUTTON(UndoToolButton, "取り消し", "undo", Cancel1Click, kSeparatorBefore),
+    BUTTON(RedoToolButton, "やり直し", "redo", Repeat1Click, 0),
+    BUTTON(PenToolButton, "ペンツール", "pen", PenToolButtonClick, kSeparatorBefore | kCheckButton),
+    BUTTON(MPenToolButton, "タイリングペンツール", "tilepen", MPenToolButtonClick, kCheckButton),
+    BUTTON(FillToolButton, "塗り潰しツール", "fill", FillToolButtonClick, kCheckButton),
+    BUTTON(SelectToolButton, "矩形選択ツール", "select", A2Click, kCheckButton),
+    BUTTON(PtnToolButton, "パターン選択ツール", "pattern", N24Click, kCheckButton),
+    BUTTON(NumToolButton, "カレントレイヤのパーツ番号を表示", "numbers", P2Click,
+           kSeparatorBefore | kCheckButton),
+    BUTTON(BigToolButton, "表示拡大", "zoomin", I1Click, 0),
+    BUTTON(SmallToolButton, "表示縮小", "zoomout", O1Click, 0),
+    BUTTON(PartsWinToolButton, "パーツウィンドウ", "partswin", P3Click, kSeparatorBefore),
+    BUTTON(LayerWinToolButton, "レイヤウィンドウ", "layerwin", L2Click, 0),
+    BUTTON(PreWinToolButton, "プレビューウィンドウ", "previewwin", N2Click, 0),
+};
+
+#undef BUTTON
+
+// Handlers set the check marks themselves (as the commands describe), so a click must not
+// toggle a check mark first; radio items keep Qt's behaviour, which is what their handler does.
+void BindItem(TMainForm* form, QAction* action, Handler handler) {
+  QObject::connect(action, &QAction::triggered, form, [form, action, handler](bool checked) {
+    if (action->isCheckable() && !action->actionGroup()) action->setChecked(!checked);
+    (form->*handler)();
+  });
+}
+
+}  // namespace
+
+void TMainForm::CreateMenus() {
+  QMenu* menus[std::size(kMenus)];
+  for (size_t i = 0; i < std::size(kMenus); ++i) {
+    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(kMenus[i].caption));
+    menu->setObjectName(QLatin1String(kMenus[i].name));
+    this->*kMenus[i].field = menus[i] = menu;
+  }
+  auto* tools = new QActionGroup(this);
+  for (const ItemDef& def : kItems) {
+    QMenu* menu = menus[def.menu];
+    if (!def.field) {
+      menu->addSeparator();
+      continue;
+    }
+    QAction* action = menu->addAction(QString::fromUtf8(def.caption));
+    action->setObjectName(QLatin1String(def.name));
+    // Menus of the menu bar show their shortcuts even where the platform hides them in
+    // context menus.
+    action->setShortcutVisibleInContextMenu(true);
+    if (*def.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(def.shortcut)));
+    action->setCheckable(def.flags & (kCheck | kRadio));
+    action->setChecked((def.flags & kChecked) == kChecked);
+    if (def.flags & kRadio) tools->addAction(action);
+    action->setVisible(!(def.flags & kHidden));
+    action->setEnabled(!(def.flags & kDisabled));
+    BindItem(this, action, def.handler);
+    this->*def.field = action;
+  }
+}
+
+void TMainForm::CreateToolBar() {
+  ToolBar = addToolBar(QStringLiteral("ToolBar"));
+  ToolBar->setObjectName(QStringLiteral("ToolBar"));
+  ToolBar->setMovable(false);
+  ToolBar->setFloatable(false);
+  ToolBar->setIconSize(QSize(18, 18));
+  ToolBar->toggleViewAction()->setVisible(false);
+  setContextMenuPolicy(Qt::NoContextMenu);
+  for (const ButtonDef& def : kButtons) {
+    if (def.flags & kSeparatorBefore) ToolBar->addSeparator();
+    auto* button = new QToolButton(ToolBar);
+    button->setObjectName(QLatin1String(def.name));
+    button->setToolTip(QString::fromUtf8(def.hint));
+    button->setIcon(ToolbarImage(def.image));
+    button->setIconSize(QSize(18, 18));
+    button->setFixedSize(25, 24);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCheckable(def.flags & kCheckButton);
+    const Handler handler = def.handler;
+    connect(button, &QToolButton::clicked, this, [this, button, handler] {
+      // The handlers and ToolButtonMediator decide the pressed state.
+      if (button->isCheckable()) button->setChecked(!button->isChecked());
+      (this->*handler)();
+    });
+    ToolBar->addWidget(button);
+    this->*def.field = button;
+  }
+}
+
+namespace {
+
+QKeySequence Keys(Qt::KeyboardModifiers modifiers, Qt::Key key) {
+  return QKeySequence(QKeyCombination(modifiers, key));
+}
+
+}  // namespace
+
+// Ctrl with the keypad's plus and minus, and Ctrl+Enter (either Enter key); with Alt for the
+// parts window.
+void TMainForm::AssignZoomShortcuts() {
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier, keypad = Qt::KeypadModifier;
+  const Qt::KeyboardModifiers ctrlAlt = ctrl | Qt::AltModifier;
+  I1->setShortcuts({Keys(ctrl | keypad, Qt::Key_Plus)});
+  O1->setShortcuts({Keys(ctrl | keypad, Qt::Key_Minus)});
+  Z1->setShortcuts({Keys(ctrl, Qt::Key_Return), Keys(ctrl | keypad, Qt::Key_Enter)});
+  N8->setShortcuts({Keys(ctrlAlt | keypad, Qt::Key_Plus)});
+  N9->setShortcuts({Keys(ctrlAlt | keypad, Qt::Key_Minus)});
+  N10->setShortcuts({Keys(ctrlAlt, Qt::Key_Return), Keys(ctrlAlt | keypad, Qt::Key_Enter)});
+}

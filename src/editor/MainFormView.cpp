@@ -1,0 +1,422 @@
+// The map view: drawing into the back buffer, showing it, layout, scrolling, zoom and the
+// status texts that follow the view.
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QToolBar>
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <memory>
+#include <stdexcept>
+
+#include "editor/Globals.h"
+#include "editor/GridLines.h"
+#include "editor/LayerRenderer.h"
+#include "editor/MainFormUnit.h"
+#include "editor/MapView.h"
+#include "editor/ScrollBar.h"
+#include "editor/StatusBar.h"
+#include "model/MapDataUnit.h"
+#include "platform/Prompter.h"
+#include "windows/ChipFormUnit.h"
+#include "windows/LayerFormUnit.h"
+#include "windows/PreviewFormUnit.h"
+
+namespace {
+
+const uint32_t kGrid = 0x888888;
+
+// Corner points of a frame as a QRect for a one-pixel pen: the outline covers left .. right - 1.
+QRect OutlineRect(int left, int top, int right, int bottom) {
+  return QRect(left, top, right - left - 1, bottom - top - 1);
+}
+
+// Cells to draw from a view position: one more than asked (or than fit), but only cells that
+// exist on the map.
+int CellsToDraw(int first, int count, int visible, int mapSize, int scroll) {
+  int n = count + 1;
+  if (first + count > visible) n = visible + 1;
+  return std::min(n, mapSize - scroll - first);
+}
+
+struct DivisionByZero : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+int Divide(int a, int b) {
+  if (b == 0) throw DivisionByZero("division by zero");
+  return a / b;
+}
+
+std::string RangeText(const char* prefix, int x0, int y0, int x1, int y1) {
+  return prefix + std::to_string(x0) + ", " + std::to_string(y0) + ")-(" + std::to_string(x1) +
+         ", " + std::to_string(y1) + ")";
+}
+
+}  // namespace
+
+int TMainForm::ToolBarHeight() const {
+  return ToolBar ? ToolBar->height() : 0;
+}
+
+void TMainForm::GetClientSize(int& width, int& height) const {
+  width = ViewWidth;
+  height = ViewHeight;
+}
+
+void TMainForm::SetStatusText(int panel, const std::string& text) {
+  if (StatusBar) StatusBar->SetPanelText(panel, QString::fromStdString(text));
+}
+
+// --- full and partial redraws -----------------------------------------------------------------
+
+void TMainForm::UpdateFullCanvas() {
+  if (!DrawingEnabled || !Map || BackBuffer.Empty()) return;
+  BackgroundBrush.Fill(BackBuffer, QRect(0, 0, BackBuffer.Width(), BackBuffer.Height()));
+  const int columns = std::min(Map->GetWidth(), ViewWidth / CellWidth) + 1;
+  const int rows = std::min(Map->GetHeight(), ViewHeight / CellHeight) + 1;
+  DrawSelectionChip(0, 0, columns, rows);
+  DrawSelectedDataChip();
+  if (Records.env.partNumbers) DrawChipNumber(0, 0, columns, rows);
+  if (Records.env.grid) DrawGridLine();
+  DrawCurrentSelection();
+  if (Dragging && Tool == TToolKind::TilePen)
+    DrawActiveGridLineFill(Selection.x - ScrollX, Selection.y - ScrollY);
+  // The whole window is copied again, so the cursor frame is gone until the mouse moves on.
+  ActiveFrameShown = false;
+  View->update();
+  UpdateVisibleRangePanel();
+  ToolButtonMediator();
+}
+
+void TMainForm::UpdateVisibleRangePanel() {
+  const int across = ViewWidth / CellWidth, down = ViewHeight / CellHeight;
+  const int lastColumn = Map->GetWidth() < across ? Map->GetWidth() - 1 : across + ScrollX - 1;
+  const int lastRow = Map->GetHeight() < down ? Map->GetHeight() - 1 : down + ScrollY - 1;
+  SetStatusText(2, RangeText("表示範囲(", ScrollX, ScrollY, lastColumn, lastRow));
+}
+
+void TMainForm::UpdateCanvas(int column, int row, int dx, int dy) {
+  if (!DrawingEnabled || !Map || BackBuffer.Empty()) return;
+  const QRect area(column * CellWidth, row * CellHeight, (dx + 1) * CellWidth,
+                   (dy + 1) * CellHeight);
+  BackgroundBrush.Fill(BackBuffer, area);
+  DrawSelectionChip(column, row, dx, dy);
+  DrawSelectedDataChip();
+  if (Records.env.partNumbers) DrawChipNumber(column, row, dx, dy);
+  if (Records.env.grid) DrawGridLine();
+  DrawCurrentSelection();
+  View->update(area);
+  ToolButtonMediator();
+}
+
+// --- layers -----------------------------------------------------------------------------------
+
+TLayerDrawing TMainForm::LayerDrawing() const {
+  TLayerDrawing d;
+  d.cellWidth = CellWidth;
+  d.cellHeight = CellHeight;
+  d.scrollX = ScrollX;
+  d.scrollY = ScrollY;
+  d.perRow = ChipForm ? ChipForm->PartsPerRow : 0;
+  d.keyed = Records.colorKey.enabled;
+  d.keyColour = Records.colorKey.color;
+  d.skipPart = Records.transparentPart.enabled;
+  d.skippedPart = Records.transparentPart.number;
+  d.marker = Records.marker.currentLayer;
+  d.currentLayer = LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
+  return d;
+}
+
+void TMainForm::DrawSelectionChip(int column, int row, int columns, int rows) {
+  if (!Map || !DrawingEnabled) return;
+  const int visibleColumns = static_cast<int>(std::ceil(double(ViewWidth) / CellWidth));
+  const int visibleRows = static_cast<int>(std::ceil(double(ViewHeight) / CellHeight));
+  const int across = CellsToDraw(column, columns, visibleColumns, Map->GetWidth(), ScrollX);
+  const int down = CellsToDraw(row, rows, visibleRows, Map->GetHeight(), ScrollY);
+  std::vector<int> layers;
+  std::vector<const TMapChip*> chips;
+  for (int l = 0; l < Map->LayerCount(); ++l) {
+    const TMapChip* chip = Map->LayerAt(l).Chip;
+    if (!chip || !chip->Image) continue;
+    if (LayerForm && !LayerForm->GetLayerVisibleState(l)) continue;
+    layers.push_back(l);
+    chips.push_back(chip);
+  }
+  PartCovers.Prune(chips);
+  TLayerRenderer(BackBuffer, *Map, LayerDrawing())
+      .DrawLayers(layers, PartCovers, column, row, across, down);
+}
+
+// The floating block, over all layers.
+void TMainForm::DrawSelectedDataChip() {
+  if (!Map || !Floating || !SelectData.source.active || SelectData.data.empty()) return;
+  if (!Map->IsValidLayer(SelectData.layer)) return;
+  const TMapChip* chip = Map->GetLayerChip(SelectData.layer);
+  if (!chip || !chip->Image) return;
+  const size_t pitch = static_cast<size_t>(SelectData.source.dx) + 1;
+  TLayerRenderer parts(BackBuffer, *Map, LayerDrawing());
+  for (int r = 0; r <= Selection.dy; ++r) {
+    for (int c = 0; c <= Selection.dx; ++c) {
+      const size_t index = pitch * r + c;
+      if (index >= SelectData.data.size()) continue;
+      const int part = SelectData.data[index];
+      if (Records.transparentPart.enabled && part == Records.transparentPart.number) continue;
+      parts.DrawPart(*chip->Image, part, (Selection.x + c - ScrollX) * CellWidth,
+                     (Selection.y + r - ScrollY) * CellHeight);
+    }
+  }
+}
+
+void TMainForm::DrawChipNumber(int column, int row, int columns, int rows) {
+  if (!Map || !LayerForm) return;
+  const int layer = LayerForm->GetCurrentLayerIndex();
+  if (!Map->IsValidLayer(layer) || !LayerForm->GetLayerVisibleState(layer)) return;
+  const int visibleColumns = static_cast<int>(std::ceil(double(ViewWidth) / CellWidth));
+  const int visibleRows = static_cast<int>(std::ceil(double(ViewHeight) / CellHeight));
+  const int across = CellsToDraw(column, columns, visibleColumns, Map->GetWidth(), ScrollX);
+  const int down = CellsToDraw(row, rows, visibleRows, Map->GetHeight(), ScrollY);
+  const TMapLayer& cells = Map->LayerAt(layer);
+  QImage view = BackBuffer.View();
+  QPainter painter(&view);
+  painter.setPen(Qt::black);
+  for (int r = 0; r < down; ++r) {
+    const int mapY = ScrollY + row + r;
+    if (mapY < 0 || mapY >= Map->GetHeight()) continue;
+    for (int c = 0; c < across; ++c) {
+      const int mapX = ScrollX + column + c;
+      if (mapX < 0 || mapX >= Map->GetWidth()) continue;
+      const int part = cells.Cells[static_cast<size_t>(mapY) * Map->GetWidth() + mapX];
+      painter.drawText(QRect((column + c) * CellWidth + 1, (row + r) * CellHeight, 1000, 1000),
+                       Qt::AlignLeft | Qt::AlignTop, QString::number(part));
+    }
+  }
+}
+
+// --- grid, selection and cursor frames --------------------------------------------------------
+
+void TMainForm::DrawGridLine() {
+  if (!Map || BackBuffer.Empty()) return;
+  const int across = ViewWidth / CellWidth, down = ViewHeight / CellHeight;
+  const int n = std::min(Map->GetWidth(), across), m = std::min(Map->GetHeight(), down);
+  const int right = across >= Map->GetWidth() - ScrollX ? (Map->GetWidth() - ScrollX) * CellWidth
+                                                        : BackBuffer.Width();
+  const int bottom = down >= Map->GetHeight() - ScrollY ? (Map->GetHeight() - ScrollY) * CellHeight
+                                                        : BackBuffer.Height();
+  for (int i = 0; i <= m; ++i) DrawHorizontalLine(BackBuffer, 0, right - 1, i * CellHeight, kGrid);
+  for (int j = 0; j <= n; ++j) DrawVerticalLine(BackBuffer, j * CellWidth, 0, bottom - 1, kGrid);
+}
+
+void TMainForm::DrawCurrentSelection() {
+  if (!Map || !Selection.active || BackBuffer.Empty()) return;
+  TCellRange s = Selection;
+  FixSelection(s);
+  const int left = (s.x - ScrollX) * CellWidth, top = (s.y - ScrollY) * CellHeight;
+  const int right = (s.x - ScrollX + s.dx + 1) * CellWidth + 1;
+  const int bottom = (s.y - ScrollY + s.dy + 1) * CellHeight + 1;
+  {
+    QImage view = BackBuffer.View();
+    QPainter painter(&view);
+    painter.setPen(Qt::white);
+    painter.setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
+    painter.drawRect(OutlineRect(left, top, right, bottom));
+  }
+  SetStatusText(1, RangeText("選択範囲(", s.x, s.y, s.x + s.dx, s.y + s.dy));
+}
+
+void TMainForm::DrawActiveGridLine(int x, int y) {
+  if (!Map || !DrawingEnabled || !Records.env.cursorGrid) return;
+  const TCellRange block =
+      PatternMode ? PatternData.source : (ChipForm ? ChipForm->GetSelectedInfo() : TCellRange());
+  if (!block.active) return;
+  ActiveFrameShown = false;
+  if (Tool == TToolKind::Pen || Tool == TToolKind::TilePen || Tool == TToolKind::Fill) {
+    const int toolBar = ToolBarHeight();
+    ActiveFrame = {(x - ScrollX) * CellWidth + 3, (y - ScrollY) * CellHeight + toolBar + 3,
+                   (x + block.dx - ScrollX + 1) * CellWidth - 2,
+                   (y + block.dy - ScrollY + 1) * CellHeight + toolBar - 2};
+    ActiveFrameShown = true;
+  }
+  View->update();
+  PaintScrollBarCorner();
+}
+
+void TMainForm::FrameOnBackBuffer(const TFrameRect& frame, uint32_t colour) {
+  QImage view = BackBuffer.View();
+  QPainter painter(&view);
+  painter.setPen(QColor::fromRgb(colour));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(OutlineRect(frame.left, frame.top, frame.right, frame.bottom));
+}
+
+void TMainForm::DrawActiveGridLineFill(int column, int row) {
+  if (!Map || !DrawingEnabled || !Records.env.cursorGrid || Tool != TToolKind::TilePen) return;
+  const TCellRange block =
+      PatternMode ? PatternData.source : (ChipForm ? ChipForm->GetSelectedInfo() : TCellRange());
+  if (!block.active) return;
+  const int w = block.dx + 1, h = block.dy + 1;
+  int a = column % w, b = row % h;
+  if (a != 0) a -= w;
+  if (b != 0) b -= h;
+  const int tileRows = ViewHeight / CellHeight / h + 1, tileColumns = ViewWidth / CellWidth / w + 1;
+  for (int i = 0; i <= tileRows; ++i)
+    for (int j = 0; j <= tileColumns; ++j)
+      FrameOnBackBuffer({(a + j * w) * CellWidth + 3, (b + i * h) * CellHeight + 3,
+                         (a + (j + 1) * w) * CellWidth - 2, (b + (i + 1) * h) * CellHeight - 2},
+                        0xFF0000);
+  PaintScrollBarCorner();
+}
+
+void TMainForm::FormPaint(QPainter& painter, const QRect& area) {
+  if (!DrawingEnabled || BackBuffer.Empty()) {
+    painter.fillRect(area, palette().window());
+    return;
+  }
+  painter.drawImage(QPoint(0, 0), BackBuffer.View());
+  if (!ActiveFrameShown) return;
+  const int toolBar = ToolBarHeight();
+  painter.setPen(QColor(255, 0, 0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(OutlineRect(ActiveFrame.left, ActiveFrame.top - toolBar, ActiveFrame.right,
+                               ActiveFrame.bottom - toolBar));
+}
+
+// --- layout and scrolling ---------------------------------------------------------------------
+
+void TMainForm::FormResize() {
+  if (!Map || !HorizScrollBar || !View) return;
+  try {
+    LayOutScrollBars(View->width(), View->height());
+    BackBuffer.SetSize(ViewWidth, ViewHeight);
+  } catch (const DivisionByZero&) {
+    Prompter().ShowMessage("TMainForm.FormResize.EDivByZero");
+  } catch (const std::logic_error&) {
+    Prompter().ShowMessage("TMainForm.FormResize.EInvalidOperation");
+  } catch (const std::exception&) {
+    Prompter().ShowMessage("TMainForm.FormResize:例外発生");
+  }
+  if (StatusBar) {
+    const int width = static_cast<int>(std::ceil(StatusBar->width() * 0.33));
+    for (int i = 0; i < StatusBar->PanelCount(); ++i) StatusBar->SetPanelWidth(i, width);
+  }
+  PaintScrollBarCorner();
+  if (PreviewForm) PreviewForm->DrawViewFrame();
+  UpdateFullCanvas();
+}
+
+// The area is the client area between toolbar and status bar; the horizontal test uses its
+// full width, before the vertical bar is known.
+void TMainForm::LayOutScrollBars(int areaWidth, int areaHeight) {
+  const int barHeight = HorizScrollBar->sizeHint().height();
+  const int barWidth = VertScrollBar->sizeHint().width();
+  ViewWidth = areaWidth;
+  const bool horizontal = ViewWidth < CellWidth * Map->GetWidth();
+  ViewHeight = areaHeight - (horizontal ? barHeight : 0);
+  const bool vertical = ViewHeight < CellHeight * Map->GetHeight();
+  // A window squeezed smaller than the scroll bars leaves an empty view, not an error.
+  ViewWidth = std::max(0, areaWidth - (vertical ? barWidth : 0));
+  ViewHeight = std::max(0, ViewHeight);
+  const QSignalBlocker blockH(HorizScrollBar), blockV(VertScrollBar);
+  HorizScrollBar->setGeometry(0, areaHeight - barHeight, ViewWidth, barHeight);
+  HorizScrollBar->setVisible(horizontal);
+  HorizScrollBar->SetBounds(Map->GetWidth(), Divide(ViewWidth, CellWidth));
+  VertScrollBar->setGeometry(areaWidth - barWidth, 0, barWidth, ViewHeight);
+  VertScrollBar->setVisible(vertical);
+  VertScrollBar->SetBounds(Map->GetHeight(), Divide(ViewHeight, CellHeight));
+  TakeScrollPositions();
+}
+
+void TMainForm::PaintScrollBarCorner() {
+  if (!ScrollCorner || !View) return;
+  const QRect corner(ViewWidth, ViewHeight, View->width() - ViewWidth, View->height() - ViewHeight);
+  const bool shown = HorizScrollBar->isVisibleTo(View) && VertScrollBar->isVisibleTo(View) &&
+                     corner.width() > 0 && corner.height() > 0;
+  ScrollCorner->setGeometry(corner);
+  ScrollCorner->setVisible(shown);
+}
+
+void TMainForm::TakeScrollPositions() {
+  ScrollX = HorizScrollBar->Position();
+  ScrollY = VertScrollBar->Position();
+  TopLeftIndex = (Map ? Map->GetWidth() : 0) * ScrollY + ScrollX;
+}
+
+void TMainForm::HorizScrollBarScroll(int& position) {
+  if (Map) position = std::min(position, Map->GetWidth() - HorizScrollBar->LargeChange());
+}
+
+void TMainForm::VertScrollBarScroll(int& position) {
+  if (Map) position = std::min(position, Map->GetHeight() - VertScrollBar->LargeChange());
+}
+
+void TMainForm::HorizScrollBarChange() {
+  TakeScrollPositions();
+  UpdateFullCanvas();
+  if (PreviewForm) PreviewForm->DrawViewFrame();
+}
+
+void TMainForm::VertScrollBarChange() {
+  HorizScrollBarChange();
+}
+
+void TMainForm::SetHorizPosition(int position) {
+  HorizScrollBarScroll(position);
+  HorizScrollBar->SetPosition(position);
+}
+
+void TMainForm::SetVertPosition(int position) {
+  VertScrollBarScroll(position);
+  VertScrollBar->SetPosition(position);
+}
+
+void TMainForm::PointToCell(int x, int y, QPoint& viewCell, QPoint& mapCell) const {
+  viewCell = QPoint(x / CellWidth, (y - ToolBarHeight()) / CellHeight);
+  const int maxX = Map ? Map->GetWidth() - 1 : 0, maxY = Map ? Map->GetHeight() - 1 : 0;
+  mapCell = QPoint(std::clamp(viewCell.x() + ScrollX, 0, std::max(0, maxX)),
+                   std::clamp(viewCell.y() + ScrollY, 0, std::max(0, maxY)));
+}
+
+// --- zoom and measuring -----------------------------------------------------------------------
+
+void TMainForm::I1Click() {
+  if (!Map) return;
+  const int stepW = Map->GetPartWidth() * 48 / 256, stepH = Map->GetPartHeight() * 48 / 256;
+  if (CellWidth + stepW > 2 * Map->GetPartWidth()) return;
+  CellWidth += stepW;
+  if (CellHeight + stepH > 2 * Map->GetPartHeight()) return;
+  CellHeight += stepH;
+  FormResize();
+  FormatTittle();
+  ToolButtonMediator();
+}
+
+void TMainForm::O1Click() {
+  if (!Map) return;
+  const int stepW = Map->GetPartWidth() * 48 / 256, stepH = Map->GetPartHeight() * 48 / 256;
+  if (CellWidth - stepW < 1) return;
+  CellWidth -= stepW;
+  if (CellHeight - stepH < 1) return;
+  CellHeight -= stepH;
+  FormResize();
+  FormatTittle();
+  ToolButtonMediator();
+}
+
+void TMainForm::Z1Click() {
+  if (!Map) return;
+  CellWidth = Map->GetPartWidth();
+  CellHeight = Map->GetPartHeight();
+  FormResize();
+  FormatTittle();
+}
+
+void TMainForm::N33Click() {
+  QElapsedTimer clock;
+  clock.start();
+  int count = 0;
+  do {
+    UpdateFullCanvas();
+    ++count;
+  } while (clock.elapsed() < 1000);
+  Prompter().ShowMessage(std::to_string(count) + "fps");
+}

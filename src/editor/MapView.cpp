@@ -1,0 +1,63 @@
+#include "editor/MapView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "editor/MainFormUnit.h"
+
+TMapView::TMapView(TMainForm* form) : QWidget(form), form_(form) {
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QPoint TMapView::ClientPoint(const QPointF& position) const {
+  const QPoint p = position.toPoint();
+  return {p.x(), p.y() + form_->ToolBarHeight()};
+}
+
+void TMapView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  form_->FormPaint(painter, event->rect());
+}
+
+void TMapView::resizeEvent(QResizeEvent*) {
+  form_->FormResize();
+}
+
+void TMapView::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = ClientPoint(event->position());
+  form_->FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void TMapView::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = ClientPoint(event->position());
+  form_->FormMouseMove(event->buttons(), event->modifiers(), p.x(), p.y());
+}
+
+void TMapView::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint p = ClientPoint(event->position());
+  form_->FormMouseUp(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+// One step per notch; finer wheels add up to notches first.
+void TMapView::wheelEvent(QWheelEvent* event) {
+  wheelAngle_ += event->angleDelta().y();
+  for (; wheelAngle_ <= -120; wheelAngle_ += 120)
+    form_->FormMouseWheelDown(event->modifiers(), event->buttons());
+  for (; wheelAngle_ >= 120; wheelAngle_ -= 120)
+    form_->FormMouseWheelUp(event->modifiers(), event->buttons());
+  event->accept();
+}
+
+void TMapView::keyPressEvent(QKeyEvent* event) {
+  form_->FormKeyDown(event->key(), event->modifiers(), event->isAutoRepeat());
+  const QString text = event->text();
+  if (text.size() == 1) form_->FormKeyPress(text.at(0));
+}
+
+void TMapView::keyReleaseEvent(QKeyEvent* event) {
+  form_->FormKeyUp(event->key(), event->modifiers(), event->isAutoRepeat());
+}

@@ -1,0 +1,10 @@
+#pragma once
+// Window rectangles as the project stores them: the outer frame, title bar included, in screen
+// pixels.
+#include "formats/ProjectRecords.h"
+
+class QWidget;
+
+// Moves and sizes `window` so that its frame covers the record's rectangle. Until the window
+// manager has framed the window its frame is unknown, and the record's size goes to the inside.
+void PlaceWindow(QWidget* window, const TWindowRecord& record);
