@@ -67,6 +67,8 @@ void TChipForm::ResumeDrawSize() {
 }
 
 // Parts images are not loaded from files yet, so none can have changed.
+bool TChipForm::AddMapChip(const QString&) { return false; }
+
 void TChipForm::CheckMapChipChanged() {}
 
 void TChipForm::UpdateFullCanvas() {

@@ -25,6 +25,9 @@ class TChipForm : public TToolWindow {
   // Displayed part width in 1/256 of the part width.
   int GetZoomRatio() const;
   void ResumeDrawSize();
+  // Loads the image at `path` (asks with the picture dialog when empty), or reuses the entry
+  // already loaded from it, and gives it to the current layer.
+  bool AddMapChip(const QString& path = QString());
   void CheckMapChipChanged();
   void UpdateFullCanvas();
   void ToolButton5Click();  // zoom in
