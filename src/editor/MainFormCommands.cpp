@@ -1,5 +1,5 @@
 // Commands that hand over to a tool window or a dialog: the Layer menu, the parts-window zoom,
-// the map-wide dialogs and the Help menu.
+// and the Help menu. The map-wide dialogs are in MainFormMapDialogs.cpp.
 #include <QAction>
 
 #include "editor/Globals.h"
@@ -38,15 +38,6 @@ void TMainForm::N9Click() {
 void TMainForm::N10Click() {
   if (ChipForm) ChipForm->ResumeDrawSize();
 }
-
-// The map-wide dialogs: resize, replace, fill and project settings.
-void TMainForm::N23Click() {}
-
-void TMainForm::N29Click() {}
-
-void TMainForm::N5Click() {}
-
-void TMainForm::N28Click() {}
 
 void TMainForm::N6Click() {
   TAboutBox dialog(this);
