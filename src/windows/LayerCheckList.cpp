@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
@@ -15,11 +16,36 @@ namespace {
 
 const int kRowHeight = 16;
 
-class TRowHeightDelegate : public QStyledItemDelegate {
+// Rows 16 pixels high whose check box lies within the list's first 14 pixels, where a drop,
+// the popup menu and a double click do not reach: the style's item is drawn and hit-tested
+// a little further left than it would place it.
+class TLayerRowDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     return {QStyledItemDelegate::sizeHint(option, index).width(), kRowHeight};
+  }
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, Shifted(option), index);
+  }
+  bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+    return QStyledItemDelegate::editorEvent(event, model, Shifted(option), index);
+  }
+
+ private:
+  static QStyleOptionViewItem Shifted(const QStyleOptionViewItem& option) {
+    QStyleOptionViewItem shifted(option);
+    const QWidget* list = option.widget;
+    QStyleOptionViewItem probe(option);
+    probe.features |= QStyleOptionViewItem::HasCheckIndicator;
+    const QStyle* style = list ? list->style() : QApplication::style();
+    const int right =
+        style->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &probe, list).right() -
+        option.rect.left();
+    shifted.rect.setLeft(option.rect.left() - std::max(0, right - TLayerForm::kCheckBoxColumn));
+    return shifted;
   }
 };
 
@@ -30,7 +56,7 @@ TLayerCheckList::TLayerCheckList(TLayerForm* form, QWidget* parent)
   QFont rows = font();
   rows.setPixelSize(16);
   setFont(rows);
-  setItemDelegate(new TRowHeightDelegate(this));
+  setItemDelegate(new TLayerRowDelegate(this));
   setMouseTracking(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setDragEnabled(false);

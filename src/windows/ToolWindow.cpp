@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMoveEvent>
 #include <QToolBar>
 #include <QToolButton>
@@ -84,6 +85,8 @@ void TToolWindow::ToggleFolded(QToolButton* button, std::initializer_list<QWidge
   if (Minimized) {
     RestoreHeight = frameGeometry().height();
     for (QWidget* pane : panes) pane->hide();
+    // A layout keeps the minimum height of the hidden panes until it is activated again.
+    if (layout()) layout()->activate();
     const int folded = std::max(1, kFoldedHeight - frame);
     resize(width(), folded);
     setMaximumHeight(folded);
