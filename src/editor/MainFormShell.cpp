@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QToolBar>
-#include <QUrl>
 #include <exception>
 #include <new>
 
@@ -231,9 +230,7 @@ void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
-  QStringList paths;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) paths << url.toLocalFile();
+  const QStringList paths = DroppedLocalFiles(*event->mimeData());
   event->acceptProposedAction();
   WMDropFiles(paths);
 }

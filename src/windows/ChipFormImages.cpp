@@ -3,10 +3,10 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QUrl>
 #include <algorithm>
 #include <exception>
 
+#include "editor/DroppedFile.h"
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "formats/FileTexts.h"
@@ -178,9 +178,7 @@ void TChipForm::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TChipForm::dropEvent(QDropEvent* event) {
-  QStringList paths;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) paths << url.toLocalFile();
+  const QStringList paths = DroppedLocalFiles(*event->mimeData());
   event->acceptProposedAction();
   WMDropFiles(paths);
 }

@@ -99,16 +99,19 @@ bool TChipForm::GetImagePosition(int part, int& x, int& y) const {
   return true;
 }
 
+// The selection is taken normalised: while a drag runs its extent may still be negative.
 bool TChipForm::SetCurrentData(TModified& block) const {
   if (!Map || !Selection.active) return false;
-  block.source = Selection;
-  block.srcPitch = Selection.dx;
-  const int across = Selection.dx + 1, down = Selection.dy + 1;
+  TCellRange s = Selection;
+  FixSelection(s);
+  block.source = s;
+  block.srcPitch = s.dx;
+  const int across = s.dx + 1, down = s.dy + 1;
   block.data.resize(static_cast<size_t>(across) * down);
   for (int i = 0; i < down; ++i)
     for (int j = 0; j < across; ++j)
       block.data[static_cast<size_t>(i) * across + j] =
-          static_cast<uint16_t>((Selection.y + i) * PartsPerRow + Selection.x + j);
+          static_cast<uint16_t>((s.y + i) * PartsPerRow + s.x + j);
   return true;
 }
 

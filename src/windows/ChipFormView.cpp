@@ -5,11 +5,10 @@
 #include <QToolBar>
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <stdexcept>
 
 #include "editor/Globals.h"
 #include "editor/GridLines.h"
+#include "editor/LayoutErrors.h"
 #include "editor/MainFormUnit.h"
 #include "editor/ScrollBar.h"
 #include "editor/StatusBar.h"
@@ -22,10 +21,6 @@
 namespace {
 
 const uint32_t kGrid = 0x888888;
-
-struct DivisionByZero : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
 
 // The outline of a frame whose right and bottom edges are one past its last pixels, for a
 // one-pixel pen.
@@ -131,21 +126,12 @@ void TChipForm::FormResize() {
   if (!HorizScrollBar) return;
   PlaceBars();
   if (Minimized) return;
-  try {
-    LayOutView();
-  } catch (const DivisionByZero&) {
-    Prompter().ShowMessage("TMainForm.FormResize.EDivByZero");
-  } catch (const std::logic_error&) {
-    Prompter().ShowMessage("TMainForm.FormResize.EInvalidOperation");
-  } catch (const std::exception&) {
-    Prompter().ShowMessage("TMainForm.FormResize:例外発生");
-  }
+  ReportLayoutErrors([this] { LayOutView(); });
   UpdateFullCanvas();
 }
 
 // The horizontal test uses the full client width, before the vertical bar is known.
 void TChipForm::LayOutView() {
-  if (DrawWidth <= 0 || DrawHeight <= 0) throw DivisionByZero("part size");
   const int r = PartsPerRow;
   const int clientWidth = width(), clientHeight = height();
   const int toolBar = ToolBar->height(), status = StatusBar->height();
@@ -161,10 +147,10 @@ void TChipForm::LayOutView() {
     const QSignalBlocker blockH(HorizScrollBar), blockV(VertScrollBar);
     HorizScrollBar->setGeometry(0, clientHeight - status - barHeight, ViewWidth, barHeight);
     HorizScrollBar->setVisible(horizontal);
-    HorizScrollBar->SetBounds(r, ViewWidth / DrawWidth);
+    HorizScrollBar->SetBounds(r, Divide(ViewWidth, DrawWidth));
     VertScrollBar->setGeometry(clientWidth - barWidth, toolBar, barWidth, ViewHeight);
     VertScrollBar->setVisible(vertical);
-    VertScrollBar->SetBounds(r, ViewHeight / DrawHeight);
+    VertScrollBar->SetBounds(r, Divide(ViewHeight, DrawHeight));
   }
   View->setGeometry(0, toolBar, ViewWidth, ViewHeight);
   BackBuffer.SetSize(ViewWidth, ViewHeight);

@@ -85,6 +85,11 @@ TEST_F(ChipFormMouseTest, DuringADragOnlyANewCellCounts) {
   ChipForm->StatusBar->SetPanelText(0, QString());
   QTest::mouseMove(ChipForm->View, PartPoint(3, 2) + QPoint(3, 3));  // the same cell
   EXPECT_EQ(ChipPanel(0), "");
+  QTest::mouseMove(ChipForm->View, PartPoint(0, 0));
+  TModified block;  // a drag up and left still gives a block that reads down and right
+  ASSERT_TRUE(ChipForm->SetCurrentData(block));
+  EXPECT_EQ(block.data, (std::vector<uint16_t>{0, 1, 16, 17}));
+  QTest::mouseMove(ChipForm->View, PartPoint(3, 2));
   QTest::mouseRelease(ChipForm->View, Qt::LeftButton, Qt::NoModifier, PartPoint(3, 2));
   ExpectSelection(1, 1, 2, 1);
   EXPECT_EQ(ChipPanel(2), "選択(17 ... 35)");

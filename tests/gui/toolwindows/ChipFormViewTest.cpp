@@ -156,21 +156,6 @@ TEST_F(ChipFormViewTest, ANewMapTakesTheStoredZoom) {
   EXPECT_EQ(ChipForm->DrawWidth, 32);
 }
 
-TEST_F(ChipFormViewTest, PartPositionsInTheImage) {
-  int x = -1, y = -1;
-  EXPECT_TRUE(ChipForm->GetImagePosition(35, x, y));
-  EXPECT_EQ(x, 3 * 32);
-  EXPECT_EQ(y, 2 * 32);
-  NewMap(10, 10, 16, 16);
-  EXPECT_TRUE(ChipForm->GetImagePosition(300, x, y));
-  EXPECT_EQ(x, 44 * 16);
-  EXPECT_EQ(y, 16);
-  ChipForm->PartsPerRow = 0;
-  EXPECT_FALSE(ChipForm->GetImagePosition(300, x, y));
-  EXPECT_EQ(x, 0);
-  EXPECT_EQ(y, 0);
-}
-
 TEST_F(ChipFormViewTest, RollingUpToTheToolbarAndBack) {
   const int height = ChipForm->height();
   ChipForm->ToolButton13Click();
