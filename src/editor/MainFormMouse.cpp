@@ -195,8 +195,6 @@ bool TMainForm::DragRectangle(int x, int y, const QPoint& viewCell, const QPoint
   if (Floating) {
     Selection.x += viewCell.x() - LastCell.x();
     Selection.y += viewCell.y() - LastCell.y();
-    // Kept up to date so that a stamp lifts the cells where the block now is.
-    Selection.index = Selection.y * Map->GetWidth() + Selection.x;
     SelectData.destination = Selection;
     LastCell = viewCell;
     UpdateFullCanvas();

@@ -130,13 +130,14 @@ TEST_F(EditCommandTest, UndoWhileFloatingRestoresTheLiftedCells) {
 
 TEST_F(EditCommandTest, CommandsActOnAFloatingBlockWhereItIsSeen) {
   SelectRect(2, 2, 2, 1);
-  Press(2, 2, Qt::LeftButton, Qt::ControlModifier);
+  Press(2, 2);
   Move(2, 6);
   Release(2, 6);
   MainForm->Copy1Click();
   EXPECT_FALSE(MainForm->Floating);
   EXPECT_EQ(MainForm->CopyData.source.y, 6);
   EXPECT_EQ(MainForm->CopyData.data, (std::vector<uint16_t>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(Cells(0, 2, 2, 3, 2), "0 0 0 / 0 0 0");
   EXPECT_EQ(Cells(0, 2, 6, 3, 2), "1 2 3 / 4 5 6");
 }
 

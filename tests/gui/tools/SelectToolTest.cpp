@@ -90,6 +90,18 @@ TEST_F(SelectToolTest, CtrlPressWhileFloatingStampsACopyAndDragsOn) {
   EXPECT_EQ(Groups(), 3);  // cut, stamp, drop
 }
 
+TEST_F(SelectToolTest, AStampCutOffAtTheEdgeKeepsTheWholeBlockFloating) {
+  Drag({2, 2}, {3, 3});
+  Press(3, 2);
+  Move(0, 2);  // the block's left column is off the map
+  Release(0, 2);
+  Press(0, 2, Qt::LeftButton, Qt::ControlModifier);
+  Move(6, 2);
+  Release(6, 2);
+  Click(12, 12);
+  EXPECT_EQ(Cells(0, 0, 2, 7, 2), "2 0 9 9 0 1 2 / 4 0 9 9 0 3 4");
+}
+
 TEST_F(SelectToolTest, ABlockMovedOffTheMapIsDiscardedWithABeep) {
   Drag({2, 2}, {3, 3});
   Press(2, 2);
