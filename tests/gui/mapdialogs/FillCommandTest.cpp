@@ -54,12 +54,6 @@ TEST_F(FillCommandTest, SelectedPartsCoverTheWholeLayerDespiteTheSelection) {
   EXPECT_FALSE(Map->CanUndo());
 }
 
-TEST_F(FillCommandTest, ABlockOfPartsIsTiledFromTheTopLeftCorner) {
-  ChipForm->Selection = {1, 3, 0, 1, 1, 3};  // parts 3 4 / 19 20
-  Fill(TFillDialog::kSelectedParts);
-  EXPECT_EQ(Cells(1), "3 4 3 4 / 19 20 19 20 / 3 4 3 4");
-}
-
 TEST_F(FillCommandTest, PatternFillsWithThePickedBlock) {
   MainForm->PatternMode = true;
   MainForm->PatternData.source = {1, 0, 0, 2, 0, 0};

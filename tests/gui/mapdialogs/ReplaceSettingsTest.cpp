@@ -133,7 +133,11 @@ TEST_F(CommandTest, MenuItemsRunTheirCommands) {
   EXPECT_EQ(shown, 5);
 }
 
-TEST_F(CommandTest, WithoutADocumentNothingIsShown) {
+TEST_F(CommandTest, WithoutADocumentOrLayerWindowNothingIsShown) {
+  delete LayerForm;
+  LayerForm = nullptr;
+  MainForm->N29Click();
+  EXPECT_EQ(script.shown, 0);
   delete Map;
   Map = nullptr;
   MainForm->N23Click();
@@ -141,12 +145,4 @@ TEST_F(CommandTest, WithoutADocumentNothingIsShown) {
   MainForm->N29Click();
   MainForm->N28Click();
   EXPECT_EQ(script.shown, 0);
-}
-
-TEST_F(CommandTest, ReplaceNeedsTheLayerWindow) {
-  delete LayerForm;
-  LayerForm = nullptr;
-  MainForm->N29Click();
-  EXPECT_EQ(script.shown, 0);
-  EXPECT_EQ(Cells(1), kPicture);
 }

@@ -81,17 +81,6 @@ TEST_F(ResizeCommandTest, ShrinkingAsksAndCutsOnlyWhenConfirmed) {
   EXPECT_EQ(MainForm->HorizScrollBar->Max(), 2);
 }
 
-TEST_F(ResizeCommandTest, CancelLeavesTheMapAlone) {
-  script.Next<TResizeDialog>([](TResizeDialog& dialog) {
-    SetField(dialog.Edit1, "2");
-    dialog.reject();
-  });
-  MainForm->N23Click();
-  EXPECT_TRUE(prompter.calls.empty());
-  EXPECT_EQ(Cells(0), "1 2 3 / 4 5 6");
-  EXPECT_FALSE(Map->IsModified());
-}
-
 TEST_F(ResizeCommandTest, SameSizeStillLaysTheWindowsOut) {
   MainForm->ViewWidth = 1;  // stale until the layout runs
   SmudgeView();
@@ -112,13 +101,6 @@ TEST_F(ResizeCommandTest, HistoryIsFlushedAndSaveEnabled) {
   EXPECT_FALSE(MainForm->Cancel1->isEnabled());
   EXPECT_FALSE(MainForm->UndoToolButton->isEnabled());
   EXPECT_TRUE(MainForm->SaveToolButton->isEnabled());
-}
-
-TEST_F(ResizeCommandTest, OutOfRangeSizeNeverReachesTheDocument) {
-  ResizeTo("1", "2");
-  ASSERT_EQ(prompter.calls.size(), 1u);
-  EXPECT_EQ(prompter.calls[0].caption, "エラー");
-  EXPECT_EQ(Map->GetWidth(), 3);
 }
 
 TEST_F(ResizeCommandTest, SpillFileFailureIsReportedAndTheWindowStaysUsable) {
