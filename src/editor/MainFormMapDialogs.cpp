@@ -77,6 +77,8 @@ void TMainForm::N29Click() {
   }
   UpdateFullCanvas();
   ToolButtonMediator();
+  // Every change of content also reaches the preview, or it would show the old cells.
+  if (PreviewForm) PreviewForm->RefreshPreview();
 }
 
 void TMainForm::N5Click() {
@@ -112,6 +114,7 @@ void TMainForm::N5Click() {
   Selection.active = 0;
   UpdateFullCanvas();
   ToolButtonMediator();
+  if (PreviewForm) PreviewForm->RefreshPreview();
 }
 
 void TMainForm::N28Click() {
@@ -127,4 +130,6 @@ void TMainForm::N28Click() {
   UpdateFullCanvas();
   if (ChipForm) ChipForm->UpdateFullCanvas();
   ToolButtonMediator();
+  // The transparent part may have changed, which the preview leaves out too.
+  if (PreviewForm) PreviewForm->RefreshPreview();
 }
