@@ -8,7 +8,8 @@
 //   MainFormState.cpp      editor flags, ToolButtonMediator, view toggles, keys, wheel
 //   MainFormTools.cpp      mouse handlers and the tool commands
 //   MainFormSelection.cpp  selection, copy buffer and the Edit commands
-//   MainFormFiles.cpp      open, save, import and export
+//   MainFormFiles.cpp      opening and saving projects
+//   MainFormMapData.cpp    importing and exporting map data
 //
 // Client coordinates. The drawing and mouse formulas use the window's client area with the
 // toolbar at its top: x counts from the view's left edge, y from the toolbar's top edge, so a
@@ -68,10 +69,14 @@ class TMainForm : public QMainWindow {
   // Activates the window and gives the view the keyboard focus.
   void FocusMainWindow();
 
-  // --- files (MainFormFiles.cpp) ------------------------------------------------------------
+  // --- files (MainFormFiles.cpp, MainFormMapData.cpp) ---------------------------------------
   bool OpenProjectFile(const std::string& path);
-  bool importFMF(const std::string& path);
+  // Writes the document and the project state; on failure nothing of the editor changes.
+  bool SaveProjectFile(const std::string& path);
   bool Save();
+  // Asks about unsaved changes first, as opening a project does.
+  bool importFMF(const std::string& path);
+  bool importCSV(const std::string& path);
 
   // --- view (MainFormView.cpp) --------------------------------------------------------------
   void UpdateFullCanvas();
@@ -336,5 +341,13 @@ class TMainForm : public QMainWindow {
   void UpdateCursorPanel(const QPoint& viewCell, const QPoint& mapCell);
   // MainFormSelection.cpp
   bool CurrentLayerVisible() const;
+  // MainFormFiles.cpp, MainFormMapData.cpp
+  void RefreshWindowRecords(TProjectRecords& records) const;
+  void FinishOpenedMap();
+  void ReplaceByDefaultMap(const std::string& failedFile, const std::string& reason);
+  bool ReadMapData(const std::string& path);
+  void ExportMapData(const std::string& path, int type);
+  bool AskBitmapSize(const std::string& tail);
+  void ReportExportFailure(const char* text);
   void UndoOrRedo(bool undo);
 };
