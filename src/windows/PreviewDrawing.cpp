@@ -82,24 +82,29 @@ void TPreviewForm::DrawLayer(int layer, int columns, int rows) {
   const int w = Map->GetWidth(), s = PreviewScale;
   for (int y = 0; y < rows; ++y) {
     const size_t first = static_cast<size_t>(PreviewOrigin) + static_cast<size_t>(y) * w;
-    for (int x = 0; x < columns; ++x) {
-      const size_t index = first + x;
-      if (index >= cells.size()) continue;
-      const int part = cells[index];
+    if (first >= cells.size()) break;
+    const int shown = static_cast<int>(std::min<size_t>(columns, cells.size() - first));
+    const uint16_t* row = cells.data() + first;
+    uint32_t* line = s == 1 ? BackBuffer.ScanLine32(y) : nullptr;
+    for (int x = 0; x < shown; ++x) {
+      const int part = row[x];
       if (skip && part == skipped) continue;
-      if (const uint32_t* tile = sheet.Tile(part)) {
+      const uint32_t* tile = sheet.Tile(part);
+      if (!tile) {
+        // A part beyond the image: the copy itself draws whatever of it exists.
+        int sx = 0, sy = 0;
+        if (ChipForm) ChipForm->GetImagePosition(part, sx, sy);
+        if (keyed)
+          CDIBCopyRectUseKey32(BackBuffer, x * s, y * s, s, s, *chip->Image, sx, sy,
+                               Map->GetPartWidth(), Map->GetPartHeight(), keyColour);
+        else
+          CDIBCopyRect32(BackBuffer, x * s, y * s, s, s, *chip->Image, sx, sy,
+                         Map->GetPartWidth(), Map->GetPartHeight());
+      } else if (line) {
+        if (!keyed || *tile != key) line[x] = *tile;
+      } else {
         PutTile(BackBuffer, tile, s, x * s, y * s, keyed, key);
-        continue;
       }
-      // A part beyond the image: the copy itself draws whatever of it exists.
-      int sx = 0, sy = 0;
-      if (ChipForm) ChipForm->GetImagePosition(part, sx, sy);
-      if (keyed)
-        CDIBCopyRectUseKey32(BackBuffer, x * s, y * s, s, s, *chip->Image, sx, sy,
-                             Map->GetPartWidth(), Map->GetPartHeight(), keyColour);
-      else
-        CDIBCopyRect32(BackBuffer, x * s, y * s, s, s, *chip->Image, sx, sy, Map->GetPartWidth(),
-                       Map->GetPartHeight());
     }
   }
 }
