@@ -4,6 +4,7 @@
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
+#include "editor/ModalRunner.h"
 #include "model/MapDataUnit.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
@@ -41,7 +42,7 @@ void TMainForm::N10Click() {
 
 void TMainForm::N6Click() {
   TAboutBox dialog(this);
-  dialog.exec();
+  ShowModal(dialog);
 }
 
 // Never runs: the item is hidden and disabled.
