@@ -84,7 +84,6 @@ void Zoom(int cellWidth) {
   }
 }
 
-
 void Redraw(benchmark::State& state, int cellWidth, uint16_t (*part)(int, std::mt19937&)) {
   FillMap(part);
   Zoom(cellWidth);

@@ -29,8 +29,7 @@ bool AskOverwrite(QWidget* owner) {
                                MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;
 }
 
-bool ChooseFileToWrite(QWidget* owner, const FileDialogRequest& request,
-                       FileDialogResult& chosen) {
+bool ChooseFileToWrite(QWidget* owner, const FileDialogRequest& request, FileDialogResult& chosen) {
   for (;;) {
     chosen = Prompter().SaveFileDialog(owner, request);
     if (!chosen.accepted) return false;

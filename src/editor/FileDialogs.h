@@ -28,5 +28,4 @@ bool FileExists(const std::string& path);
 bool AskOverwrite(QWidget* owner);
 // The save dialog, shown again whenever the user declines to replace an existing file. False
 // when the dialog is cancelled.
-bool ChooseFileToWrite(QWidget* owner, const FileDialogRequest& request,
-                       FileDialogResult& chosen);
+bool ChooseFileToWrite(QWidget* owner, const FileDialogRequest& request, FileDialogResult& chosen);

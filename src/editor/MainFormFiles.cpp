@@ -131,7 +131,11 @@ bool TMainForm::SaveProjectFile(const std::string& path) {
   TProjectRecords records = Records;
   RefreshWindowRecords(records);
   TFileProgress progress(this);
-  if (!WriteProjectFile(path, *Map, records, &progress)) return false;
+  try {
+    if (!WriteProjectFile(path, *Map, records, &progress)) return false;
+  } catch (const std::exception&) {
+    return false;
+  }
   Records = records;
   MapName = FileNamePart(path);
   FileName = AbsolutePath(path);

@@ -18,7 +18,8 @@ const char kExportFilter[] =
     "Fixed Mapdata File (*.fmf)|*.fmf|CSV Text File v1(*.csv)|*.csv|CSV Text File "
     "v2(*.csv)|*.csv|Bitmap File (*.bmp)|*.bmp";
 const char kBitmapSizeQuestion[] =
-    "ピクセルのビットマップ画像を生成しますがよろしいですか？(あまりにも大きいビットマップを出力しよう"
+    "ピクセルのビットマップ画像を生成しますがよろしいですか？("
+    "あまりにも大きいビットマップを出力しよう"
     "とするとアプリケーションが応答しなくなる場合があります。)";
 const char kShortBitmapSizeQuestion[] = "ピクセルのビットマップ画像を生成しますがよろしいですか？";
 
@@ -48,8 +49,8 @@ void TMainForm::N32Click() {
     return;
   }
   if (!imported)
-    Prompter().MessageBox(this, filetext::kFmfImportFailed, filetext::kErrorCaption,
-                          MsgIcon::Error, MsgButtons::OK);
+    Prompter().MessageBox(this, filetext::kFmfImportFailed, filetext::kErrorCaption, MsgIcon::Error,
+                          MsgButtons::OK);
 }
 
 // The import replaces the document, so unsaved changes are offered for saving first.

@@ -98,8 +98,8 @@ void TPreviewForm::DrawLayer(int layer, int columns, int rows) {
           CDIBCopyRectUseKey32(BackBuffer, x * s, y * s, s, s, *chip->Image, sx, sy,
                                Map->GetPartWidth(), Map->GetPartHeight(), keyColour);
         else
-          CDIBCopyRect32(BackBuffer, x * s, y * s, s, s, *chip->Image, sx, sy,
-                         Map->GetPartWidth(), Map->GetPartHeight());
+          CDIBCopyRect32(BackBuffer, x * s, y * s, s, s, *chip->Image, sx, sy, Map->GetPartWidth(),
+                         Map->GetPartHeight());
       } else if (line) {
         if (!keyed || *tile != key) line[x] = *tile;
       } else {
@@ -120,9 +120,9 @@ void TPreviewForm::DrawViewFrame() {
     // Halves round to the even number.
     const int across = static_cast<int>(std::nearbyint(double(main.ViewWidth) / main.CellWidth));
     const int down = static_cast<int>(std::nearbyint(double(main.ViewHeight) / main.CellHeight));
-    ViewFrame = QRect(s * (main.ScrollX - PreviewLeft), s * (main.ScrollY - PreviewTop),
-                      std::min(across * s, Map->GetWidth() * s),
-                      std::min(down * s, Map->GetHeight() * s));
+    ViewFrame =
+        QRect(s * (main.ScrollX - PreviewLeft), s * (main.ScrollY - PreviewTop),
+              std::min(across * s, Map->GetWidth() * s), std::min(down * s, Map->GetHeight() * s));
   }
   update();
 }

@@ -114,6 +114,12 @@ void TPreviewForm::resizeEvent(QResizeEvent* event) {
   FormResize();
 }
 
+// The frame is not kept up to date while the window is hidden.
+void TPreviewForm::showEvent(QShowEvent* event) {
+  TToolWindow::showEvent(event);
+  DrawViewFrame();
+}
+
 void TPreviewForm::PlaceFixedBars() {
   ToolBar->setGeometry(0, 0, width(), ToolBar->height());
   StatusBar->setGeometry(0, height() - StatusBar->height(), width(), StatusBar->height());
@@ -162,7 +168,8 @@ void TPreviewForm::ScrollBarChange() {
   RefreshPreview();
 }
 
-// --- zoom and folding -----------------------------------------------------------------------------
+// --- zoom and folding
+// -----------------------------------------------------------------------------
 
 void TPreviewForm::ToolButton2Click() {
   PreviewScale = std::min(4, PreviewScale + 1);
@@ -209,7 +216,8 @@ void TPreviewForm::Unfold() {
   FormResize();
 }
 
-// --- jumping the main view ------------------------------------------------------------------------
+// --- jumping the main view
+// ------------------------------------------------------------------------
 
 void TPreviewForm::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();

@@ -46,8 +46,8 @@ const uint32_t* TPreviewTiles::Sheet::Build(size_t part) {
     states_.resize(parts, kUnknown);
     pixels_.resize(parts * area_);
   }
-  if (states_[part] != kUnknown) return states_[part] == kReady ? pixels_.data() + part * area_
-                                                                : nullptr;
+  if (states_[part] != kUnknown)
+    return states_[part] == kReady ? pixels_.data() + part * area_ : nullptr;
   TPreviewTiles& o = *owner_;
   const int64_t x = int64_t{o.partWidth_} * (static_cast<int64_t>(part) % o.perRow_);
   const int64_t y = int64_t{o.partHeight_} * (static_cast<int64_t>(part) / o.perRow_);

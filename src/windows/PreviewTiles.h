@@ -19,8 +19,7 @@ class TPreviewTiles {
     // wholly inside the image (the caller then copies that cell itself).
     const uint32_t* Tile(int part) {
       const size_t index = static_cast<size_t>(part);
-      if (index < states_.size() && states_[index] == kReady)
-        return pixels_.data() + index * area_;
+      if (index < states_.size() && states_[index] == kReady) return pixels_.data() + index * area_;
       return Build(index);
     }
 

@@ -16,7 +16,9 @@ const char kExportFilter[] =
     "Fixed Mapdata File (*.fmf)|*.fmf|CSV Text File v1(*.csv)|*.csv|CSV Text File v2(*.csv)|*.csv|"
     "Bitmap File (*.bmp)|*.bmp";
 const char kSizeQuestion[] =
-    "3200*3200ピクセルのビットマップ画像を生成しますがよろしいですか？(あまりにも大きいビットマップを出力しようとするとアプリケーションが応答しなくなる場合があります。)";
+    "3200*3200ピクセルのビットマップ画像を生成しますがよろしいですか？("
+    "あまりにも大きいビットマップを出力しようとするとアプリケーションが応答しなくなる場合があります"
+    "。)";
 
 // A 2 x 1 map of three layers whose file ends after the first layer's cells.
 std::string ShortFmf() {
@@ -132,7 +134,8 @@ TEST_F(MapDataTest, ImportAsksAboutUnsavedChangesFirst) {
   // An unchanged map is replaced without a question, also from a name in capitals.
   prompter.Clear();
   Map->ClearModified();
-  MainForm->WMDropFiles({QString::fromStdString(WriteFile("DATA.FMF", FmfBytes(3, 2, 8, 1, 8, "")))});
+  MainForm->WMDropFiles(
+      {QString::fromStdString(WriteFile("DATA.FMF", FmfBytes(3, 2, 8, 1, 8, "")))});
   EXPECT_TRUE(prompter.calls.empty());
   EXPECT_EQ(Map->GetWidth(), 3);
 }

@@ -157,7 +157,8 @@ TEST_F(ProjectSaveTest, AFailedSaveKeepsEverythingAndSaysSo) {
 
 TEST_F(ProjectSaveTest, WindowRecordsComeFromTheLiveWindows) {
   ChipForm->setMinimumHeight(0);
-  ChipForm->resize(ChipForm->width(), 52 - (ChipForm->frameGeometry().height() - ChipForm->height()));
+  ChipForm->resize(ChipForm->width(),
+                   52 - (ChipForm->frameGeometry().height() - ChipForm->height()));
   ChipForm->move(33, 44);
   PreviewForm->ToolButton2Click();  // scale 3
   MainForm->I1Click();              // 32 + 6 pixels per cell
