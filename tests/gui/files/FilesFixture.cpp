@@ -45,18 +45,6 @@ TProjectRecords FilesTest::ReadRecords(const std::string& path) {
   return records;
 }
 
-std::vector<std::string> FilesTest::StoredImagePaths(const std::string& path) {
-  std::vector<std::string> paths;
-  const std::string bytes = ReadFileBytes(path);
-  for (const WalkedChunk& chunk : WalkRiff(bytes)) {
-    if (chunk.id != "LAY1") continue;
-    const size_t name = bytes.find('\0', chunk.offset);
-    const size_t end = bytes.find('\0', name + 1);
-    paths.push_back(bytes.substr(name + 1, end - name - 1));
-  }
-  return paths;
-}
-
 bool PartsWindowLoadsImages(const std::string& image) {
   ChipForm->AddMapChip(QString::fromStdString(image));
   const int layer = LayerForm->GetCurrentLayerIndex();

@@ -18,7 +18,6 @@ class FilesTest : public EditorTest {
   void SaveAs(const std::string& path);
   // Reads back a project file without the editor.
   TProjectRecords ReadRecords(const std::string& path);
-  std::vector<std::string> StoredImagePaths(const std::string& path);
 
   TempDir dir;
 };

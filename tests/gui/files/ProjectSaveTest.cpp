@@ -177,18 +177,3 @@ TEST_F(ProjectSaveTest, WindowRecordsComeFromTheLiveWindows) {
   EXPECT_EQ(r.mainWin.width, MainForm->frameGeometry().width());
 }
 
-TEST_F(ProjectSaveTest, ImagePathsFollowTheRelativeSetting) {
-  const std::string image = WritePartsImage("img/parts.bmp", 32);
-  auto chip = std::make_unique<TMapChip>();
-  chip->Image = std::make_shared<TBitmap>(32, 32);
-  chip->FileName = image;
-  Map->SetLayerChip(0, chip.get());
-  AddLayer("bare");
-  MainForm->Records.header.relativePaths = 1;
-  SaveAs(dir.File("on.bwp"));
-  EXPECT_EQ(StoredImagePaths(dir.File("on.bwp")), (std::vector<std::string>{"img\\parts.bmp", ""}));
-  MainForm->Records.header.relativePaths = 0;
-  SaveAs(dir.File("off.bwp"));
-  EXPECT_EQ(StoredImagePaths(dir.File("off.bwp")), (std::vector<std::string>{"parts.bmp", ""}));
-  Map->ClearLayerChip(0);
-}
