@@ -24,6 +24,18 @@ bool FileExists(const std::string& path) {
   return QFileInfo::exists(QString::fromStdString(path));
 }
 
+FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt, const char* title,
+                                    const std::string& projectPath,
+                                    const std::string& displayName) {
+  FileDialogRequest request;
+  request.filter = filter;
+  request.defaultExt = defaultExt;
+  request.title = title;
+  request.initialDir = ProjectFolder(projectPath);
+  request.fileName = ProposedFileName(displayName);
+  return request;
+}
+
 bool AskOverwrite(QWidget* owner) {
   return Prompter().MessageBox(owner, filedialog::kOverwriteQuestion, filetext::kQuestionCaption,
                                MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;

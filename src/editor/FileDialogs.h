@@ -24,6 +24,10 @@ std::string ProjectFolder(const std::string& fullPath);
 std::string FileExtension(const std::string& path);
 bool FileExists(const std::string& path);
 
+// A save dialog that starts in the project's folder and proposes the project's name.
+FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt, const char* title,
+                                    const std::string& projectPath, const std::string& displayName);
+
 // "Replace the file of the same name?" (caption "Brimwell", warning icon, OK and Cancel).
 bool AskOverwrite(QWidget* owner);
 // The save dialog, shown again whenever the user declines to replace an existing file. False

@@ -148,12 +148,9 @@ bool TMainForm::Save() {
   if (!Map || !Map->IsReady() || Map->LayerCount() == 0 || !Map->IsModified()) return false;
   std::string target = FileName;
   if (target.empty()) {
-    FileDialogRequest request;
-    request.filter = filedialog::kProjectFilter;
-    request.defaultExt = filedialog::kProjectExt;
-    request.title = "新規保存";
-    request.fileName = ProposedFileName(MapName);
-    const FileDialogResult chosen = Prompter().SaveFileDialog(this, request);
+    const FileDialogResult chosen = Prompter().SaveFileDialog(
+        this, SaveDialogRequest(filedialog::kProjectFilter, filedialog::kProjectExt, "新規保存",
+                                FileName, MapName));
     if (!chosen.accepted) return false;
     if (FileExists(chosen.path) && !AskOverwrite(this)) return false;
     target = chosen.path;
@@ -175,12 +172,8 @@ void TMainForm::SaveToolButtonClick() {
 
 void TMainForm::SaveAs1Click() {
   if (!SaveAs1->isEnabled() || !Map || !Map->IsReady() || Map->LayerCount() == 0) return;
-  FileDialogRequest request;
-  request.filter = filedialog::kProjectFilter;
-  request.defaultExt = filedialog::kProjectExt;
-  request.title = "名前を付けて保存";
-  request.initialDir = ProjectFolder(FileName);
-  request.fileName = ProposedFileName(MapName);
+  const FileDialogRequest request = SaveDialogRequest(
+      filedialog::kProjectFilter, filedialog::kProjectExt, "名前を付けて保存", FileName, MapName);
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   if (!SaveProjectFile(chosen.path)) ReportSaveFailure(this);

@@ -93,12 +93,8 @@ bool TMainForm::ReadMapData(const std::string& path) {
 
 void TMainForm::N31Click() {
   if (!N31->isEnabled() || !Map || !Map->IsReady()) return;
-  FileDialogRequest request;
-  request.filter = kExportFilter;
-  request.defaultExt = "fmf";
-  request.title = "マップデータの書き出し";
-  request.initialDir = ProjectFolder(FileName);
-  request.fileName = ProposedFileName(MapName);
+  const FileDialogRequest request =
+      SaveDialogRequest(kExportFilter, "fmf", "マップデータの書き出し", FileName, MapName);
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   ExportMapData(chosen.path, chosen.filterIndex);
@@ -132,12 +128,8 @@ void TMainForm::ExportMapData(const std::string& path, int type) {
 void TMainForm::N34Click() {
   if (!Map || !Map->IsReady()) return;
   if (!AskBitmapSize(kShortBitmapSizeQuestion)) return;
-  FileDialogRequest request;
-  request.filter = "Bitmap File (*.bmp)|*.bmp";
-  request.defaultExt = "bmp";
-  request.title = "マップデータの書き出し(Bitmap)";
-  request.initialDir = ProjectFolder(FileName);
-  request.fileName = ProposedFileName(MapName);
+  const FileDialogRequest request = SaveDialogRequest(
+      "Bitmap File (*.bmp)|*.bmp", "bmp", "マップデータの書き出し(Bitmap)", FileName, MapName);
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   if (!Map->ExportBitmap(chosen.path, Records.transparentPart.number, Records.colorKey.enabled,
