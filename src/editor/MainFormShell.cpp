@@ -88,6 +88,7 @@ void TMainForm::CreateStatusPanels() {
 }
 
 bool TMainForm::Init() {
+  ResetToolState();
   Selection = TCellRange();
   CurrentData.data.clear();
   SelectData.data.clear();

@@ -1,4 +1,4 @@
-// The view's mouse handlers and the tool commands.
+// The tool commands, and the writes and pattern picks that the tools make.
 #include <QAction>
 #include <QToolButton>
 
@@ -8,7 +8,9 @@
 #include "editor/Resources.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
+#include "windows/ChipFormUnit.h"
 #include "windows/LayerFormUnit.h"
+#include "windows/PreviewFormUnit.h"
 
 QCursor TMainForm::ToolCursor(TToolKind tool) const {
   switch (tool) {
@@ -28,7 +30,7 @@ QCursor TMainForm::ToolCursor(TToolKind tool) const {
   return QCursor(Qt::ArrowCursor);
 }
 
-// The five Tool-menu commands: only their own item stays checked.
+// Only the chosen item of the five Tool-menu commands stays checked.
 void TMainForm::SelectTool(TToolKind tool) {
   const std::pair<QAction*, TToolKind> items[] = {{P1, TToolKind::Pen},
                                                   {M1, TToolKind::TilePen},
@@ -45,24 +47,30 @@ void TMainForm::SelectTool(TToolKind tool) {
 }
 
 void TMainForm::P1Click() {
+  EndPendingDrag();
   SelectTool(TToolKind::Pen);
 }
 
 void TMainForm::M1Click() {
+  EndPendingDrag();
   SelectTool(TToolKind::TilePen);
 }
 
 void TMainForm::F1Click() {
+  EndPendingDrag();
   SelectTool(TToolKind::Fill);
+  // The fill shows no cursor frame: the window gets the back buffer without it.
   ActiveFrameShown = false;
   if (View) View->update();
 }
 
 void TMainForm::A2Click() {
+  EndPendingDrag();
   SelectTool(TToolKind::RectSelect);
 }
 
 void TMainForm::N24Click() {
+  EndPendingDrag();
   SelectTool(TToolKind::PatternSelect);
   D2Click();
 }
@@ -82,6 +90,88 @@ void TMainForm::FillToolButtonClick() {
   F1Click();
 }
 
+// After a right-button pick: the tool that was current before it.
+void TMainForm::ReturnToSavedTool() {
+  switch (SavedTool) {
+    case TToolKind::Pen:
+      P1Click();
+      break;
+    case TToolKind::TilePen:
+      M1Click();
+      break;
+    case TToolKind::Fill:
+      F1Click();
+      break;
+    case TToolKind::RectSelect:
+      A2Click();
+      break;
+    case TToolKind::PatternSelect:
+    case TToolKind::Hand:
+      break;
+  }
+}
+
+// --- blocks -------------------------------------------------------------------------------------
+
+int TMainForm::CurrentLayer() const {
+  return LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
+}
+
+// The block the pen, tiling pen and fill write, placed at the selection on the current layer:
+// the pattern in pattern mode, else the parts window's selection. Without a parts selection the
+// tiling writes keep the block of the last write, when there was one. The document clips the
+// block it is given in place, so `block` is a copy and the pattern stays whole.
+bool TMainForm::TakeBlock(TModified& block, bool keepLastBlock) {
+  const int layer = CurrentLayer();
+  if (PatternMode) {
+    block = PatternData;
+    block.layer = layer;
+    block.destination = Selection;
+    return true;
+  }
+  CurrentData.layer = layer;
+  CurrentData.destination = Selection;
+  const bool selected = ChipForm && ChipForm->SetCurrentData(CurrentData);
+  if (!selected && !(keepLastBlock && !CurrentData.data.empty())) return false;
+  block = CurrentData;
+  return true;
+}
+
+void TMainForm::WriteCurrentData(bool redraw) {
+  if (!Map) return;
+  if (!CurrentLayerVisible()) {
+    Prompter().Beep();
+    return;
+  }
+  if (IsFailedSelection(Selection)) {
+    Selection.active = 0;
+    return;
+  }
+  TModified block;
+  if (!TakeBlock(block, false)) return;
+  const int column = Selection.x - ScrollX, row = Selection.y - ScrollY;
+  const int dx = block.source.dx, dy = block.source.dy;
+  Map->WriteBlock(block);
+  Selection.active = 0;
+  if (!redraw) return;
+  UpdateCanvas(column, row, dx, dy);
+  ToolButtonMediator();
+}
+
+void TMainForm::WriteTileCurrentData(bool redraw) {
+  if (!Map) return;
+  if (IsFailedSelection(Selection)) {
+    Selection.active = 0;
+    return;
+  }
+  TModified block;
+  if (TakeBlock(block, true)) Map->WriteTiledBlock(block);
+  if (!redraw) return;
+  Selection.active = 0;
+  UpdateFullCanvas();
+  ToolButtonMediator();
+}
+
 // Drops the floating block at the selection on the current layer; a place right of or below
 // the map, or a hidden layer, only beeps.
 void TMainForm::WriteSelectData(bool redraw) {
@@ -91,16 +181,33 @@ void TMainForm::WriteSelectData(bool redraw) {
     return;
   }
   SelectData.destination = Selection;
-  SelectData.layer = LayerForm->GetCurrentLayerIndex();
+  SelectData.layer = CurrentLayer();
   SelectData.flag = 0;
   SelectData.srcPitch = SelectData.source.dx;
+  const TCellRange from = SelectData.source;
+  TModified block = SelectData;  // the floating block stays whole when the drop is clipped
   Map->BeginGroup();
-  Map->WriteBlock(SelectData);
+  Map->WriteBlock(block);
   Map->EndGroup();
   SelectData.source.active = 0;
   if (!redraw) return;
-  const TCellRange& from = SelectData.source;
   UpdateCanvas(from.x - ScrollX, from.y - ScrollY, from.dx, from.dy);
+  ToolButtonMediator();
+}
+
+// --- pattern ------------------------------------------------------------------------------------
+
+void TMainForm::SetPatternSelect() {
+  if (!Map || !Selection.active) return;
+  TModified pattern;
+  pattern.source = Selection;
+  pattern.srcPitch = Selection.dx;
+  pattern.layer = CurrentLayer();
+  if (!Map->ReadBlock(pattern)) return;
+  PatternData = std::move(pattern);
+  PatternMode = true;
+  const bool oneCell = Selection.dx == 0 && Selection.dy == 0;
+  if (ChipForm) ChipForm->Selectchip(oneCell ? PatternData.data[0] : -1);
   ToolButtonMediator();
 }
 
@@ -109,47 +216,4 @@ void TMainForm::ExitPattern() {
   PatternData.destination.active = 0;
   PatternData.source.active = 0;
   PatternData.data.assign(1, 0);
-}
-
-// --- mouse --------------------------------------------------------------------------------------
-
-void TMainForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-  if (!Map) return;
-  Dragging = false;
-  QPoint viewCell, mapCell;
-  PointToCell(x, y, viewCell, mapCell);
-  LastCell = viewCell;
-  MouseButton = button;
-  Dragging = true;
-}
-
-void TMainForm::FormMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
-  if (!Map || !LayerForm) return;
-  QPoint viewCell, mapCell;
-  PointToCell(x, y, viewCell, mapCell);
-  if (viewCell == LastCell) return;
-  if (!isActiveWindow()) activateWindow();
-  if (!(Tool == TToolKind::TilePen && Dragging)) DrawActiveGridLine(mapCell.x(), mapCell.y());
-  LastCell = viewCell;
-  UpdateCursorPanel(viewCell, mapCell);
-}
-
-void TMainForm::FormMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
-  if (!Map) return;
-  Dragging = false;
-  MouseButton = Qt::NoButton;
-}
-
-void TMainForm::UpdateCursorPanel(const QPoint& viewCell, const QPoint& mapCell) {
-  const bool outside =
-      viewCell.x() + ScrollX >= Map->GetWidth() || viewCell.y() + ScrollY >= Map->GetHeight();
-  const int layer = LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
-  if (outside || !Map->IsValidLayer(layer)) {
-    SetStatusText(0, "カーソル座標(マップ範囲外)");
-    return;
-  }
-  const int part =
-      Map->LayerAt(layer).Cells[static_cast<size_t>(mapCell.y()) * Map->GetWidth() + mapCell.x()];
-  SetStatusText(0, "カーソル座標(" + std::to_string(mapCell.x()) + ", " +
-                       std::to_string(mapCell.y()) + ")=(" + std::to_string(part) + ")");
 }

@@ -6,7 +6,8 @@
 //   MainFormMenus.cpp      the menu and toolbar tables and what builds them
 //   MainFormView.cpp       rendering, layout, scrolling, zoom, status texts
 //   MainFormState.cpp      editor flags, ToolButtonMediator, view toggles, keys, wheel
-//   MainFormTools.cpp      mouse handlers and the tool commands
+//   MainFormTools.cpp      the tool commands and the block writes of the tools
+//   MainFormMouse.cpp      the view's mouse handlers
 //   MainFormSelection.cpp  selection, copy buffer and the Edit commands
 //   MainFormFiles.cpp      opening and saving projects
 //   MainFormMapData.cpp    importing and exporting map data
@@ -112,13 +113,23 @@ class TMainForm : public QMainWindow {
   void FormMouseWheelDown(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons);
   void FormMouseWheelUp(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons);
 
-  // --- mouse and tools (MainFormTools.cpp) --------------------------------------------------
+  // --- mouse (MainFormMouse.cpp) -------------------------------------------------------------
   void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
   void FormMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int x, int y);
   void FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+  // Ends a drag whose release has not come (as if the button went up) and closes the pen's
+  // history group. Commands call it before they act; inside the mouse handlers it does nothing.
+  void EndPendingDrag();
+  // Forgets drags, strokes, the floating block and the pattern, for a new or opened map.
+  void ResetToolState();
+
+  // --- tools (MainFormTools.cpp) ------------------------------------------------------------
   void SelectTool(TToolKind tool);
-  void WriteSelectData(bool redraw);
   QCursor ToolCursor(TToolKind tool) const;
+  void WriteCurrentData(bool redraw);
+  void WriteTileCurrentData(bool redraw);
+  void WriteSelectData(bool redraw);
+  void SetPatternSelect();
   void ExitPattern();
 
   // --- selection and copy buffer (MainFormSelection.cpp) ------------------------------------
@@ -128,6 +139,8 @@ class TMainForm : public QMainWindow {
   bool PasteToCurrentSelection(bool redraw);
   void DebugOut_CopyData();
   static void FixSelection(TCellRange& range);
+  // True when the range cannot be cut, copied, pasted or written at.
+  static bool IsFailedSelection(const TCellRange& range);
 
   // --- command handlers, bound by name to the menu items and toolbar buttons ----------------
   // File
@@ -217,8 +230,10 @@ class TMainForm : public QMainWindow {
   TToolKind Tool = TToolKind::Pen;
   TToolKind SavedTool = TToolKind::Pen;
   bool Dragging = false;
-  Qt::MouseButton MouseButton = Qt::NoButton;
-  QPoint LastCell;        // view cell of the last mouse event
+  Qt::MouseButton MouseButton = Qt::NoButton;  // the button that began the drag
+  TToolKind DragTool = TToolKind::Pen;         // the tool that began it
+  bool StrokeOpen = false;  // the pen's history group is open
+  QPoint LastCell;          // view cell of the last mouse event
   TCellRange Selection;   // on the map
   TModified CurrentData;  // the block the pen, tiling pen and fill write
   bool PatternMode = false;
@@ -313,6 +328,7 @@ class TMainForm : public QMainWindow {
   QToolButton* PreWinToolButton = nullptr;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -338,9 +354,32 @@ class TMainForm : public QMainWindow {
   void ScrollBy(int dx, int dy);
   bool ExactlyCtrl(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons) const;
   // MainFormTools.cpp
+  int CurrentLayer() const;
+  bool TakeBlock(TModified& block, bool keepLastBlock);
+  void ReturnToSavedTool();
+  // MainFormMouse.cpp
+  void PressAt(Qt::MouseButton button, Qt::KeyboardModifiers shift, const QPoint& viewCell,
+               const QPoint& mapCell);
+  void PressSelectTool(Qt::KeyboardModifiers shift, const QPoint& mapCell);
+  void LiftSelection(bool cut);
+  void KeepFloating();
+  void SelectCell(const QPoint& mapCell);
+  bool DragTo(int x, int y, const QPoint& viewCell, const QPoint& mapCell);
+  bool DragRectangle(int x, int y, const QPoint& viewCell, const QPoint& mapCell);
+  void AutoScroll(int x, int y);
+  void UpdateMoveCursor(const QPoint& mapCell);
+  void ReleaseDrag(Qt::MouseButton button);
+  void ReleaseSelectTool(Qt::MouseButton button);
+  void ReleaseFill();
+  bool DragToolIs(TToolKind tool) const;
+  void CloseStroke();
   void UpdateCursorPanel(const QPoint& viewCell, const QPoint& mapCell);
   // MainFormSelection.cpp
   bool CurrentLayerVisible() const;
+  void DropFloating(bool redraw);
+  bool SelectionUsable(bool redraw);
+  bool ReadCopyBuffer();
+  void UndoOrRedo(bool undo);
   // MainFormFiles.cpp, MainFormMapData.cpp
   void RefreshWindowRecords(TProjectRecords& records) const;
   void FinishOpenedMap();
@@ -349,5 +388,6 @@ class TMainForm : public QMainWindow {
   void ExportMapData(const std::string& path, int type);
   bool AskBitmapSize(const std::string& tail);
   void ReportExportFailure(const char* text);
-  void UndoOrRedo(bool undo);
+
+  int mouseHandlerDepth_ = 0;  // > 0 while a mouse handler runs
 };
