@@ -15,7 +15,6 @@ void TEditorLoadHost::HideWindows() {
     if (window) window->hide();
 }
 
-// Two steps more than layers, as the window has always counted them.
 void TEditorLoadHost::BeforeLayers(int layerCount) {
   if (ChipForm) ChipForm->Init();
   if (progress_) progress_->Start(layerCount + 2);
@@ -31,8 +30,11 @@ void TEditorLoadHost::AttachImage(int, const std::string& fullPath) {
   if (ChipForm) ChipForm->AddMapChip(QString::fromStdString(fullPath));
 }
 
+// A layer joins the list checked; changing a check redraws every window, so only hidden
+// layers change it.
 void TEditorLoadHost::SetLayerVisibleState(int layerIndex, bool visible) {
-  if (LayerForm) LayerForm->SetLayerVisibleState(layerIndex, visible);
+  if (LayerForm && LayerForm->GetLayerVisibleState(layerIndex) != visible)
+    LayerForm->SetLayerVisibleState(layerIndex, visible);
 }
 
 void TEditorLoadHost::LayerDone() {
