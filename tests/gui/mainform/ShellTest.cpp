@@ -136,12 +136,13 @@ TEST_F(ShellTest, ClosingAsksAboutUnsavedChanges) {
   prompter.QueueAnswer(MsgResult::Yes);  // the save is cancelled
   EXPECT_FALSE(MainForm->close());
   EXPECT_NE(Map, nullptr);
+  EXPECT_EQ(prompter.Boxes().at(2).kind, PromptCall::SaveFile);
 
   prompter.QueueAnswer(MsgResult::No);
   EXPECT_TRUE(MainForm->close());
   EXPECT_EQ(Map, nullptr);
   EXPECT_FALSE(MainForm->DrawingEnabled);
-  EXPECT_EQ(prompter.Boxes().size(), 3u);
+  EXPECT_EQ(prompter.Boxes().size(), 4u);
 }
 
 TEST_F(ShellTest, ClosingAnUnmodifiedMapAsksNothing) {
