@@ -22,7 +22,7 @@ void TEditorLoadHost::BeforeLayers(int layerCount) {
 }
 
 bool TEditorLoadHost::AddLayer(const std::string& name) {
-  return LayerForm && LayerForm->AddLayer(name);
+  return LayerForm && LayerForm->AddNamedLayer(name, nullptr);
 }
 
 // The layer just added is the current one, which is where the parts window puts the image.

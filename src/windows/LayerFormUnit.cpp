@@ -100,27 +100,28 @@ void TLayerForm::AddLayerToolButtonClick() {
 
 bool TLayerForm::AddLayer(const std::string& name) {
   if (!Map) return false;
-  std::string layerName = name;
-  TMapChip* chip = nullptr;
-  if (layerName.empty()) {
-    if (LayerLimitReached()) return false;
-    TNewLayerDialog dialog(this);
-    dialog.SetLayerName(QStringLiteral("レイヤー%1").arg(Map->LayerCount()));
-    dialog.SetChipSetItems(ChipFileNames());
-    dialog.SetChipSetText(QStringLiteral("参照なし"));
-    if (dialog.exec() != QDialog::Accepted) return false;
-    layerName = dialog.LayerName().toStdString();
-    if (ChipForm) chip = ChipForm->GetMapChipAddr(dialog.ChosenChipSetIndex());
-  }
+  if (!name.empty()) return AddNamedLayer(name, nullptr);
+  if (LayerLimitReached()) return false;
+  TNewLayerDialog dialog(this);
+  dialog.SetLayerName(QStringLiteral("レイヤー%1").arg(Map->LayerCount()));
+  dialog.SetChipSetItems(ChipFileNames());
+  dialog.SetChipSetText(QStringLiteral("参照なし"));
+  if (dialog.exec() != QDialog::Accepted) return false;
+  TMapChip* chip = ChipForm ? ChipForm->GetMapChipAddr(dialog.ChosenChipSetIndex()) : nullptr;
+  return AddNamedLayer(dialog.LayerName().toStdString(), chip);
+}
+
+bool TLayerForm::AddNamedLayer(const std::string& name, TMapChip* chip) {
+  if (!Map) return false;
   try {
-    Map->AppendLayer(layerName, chip);
+    Map->AppendLayer(name, chip);
   } catch (const std::exception&) {
     Prompter().MessageBox(nullptr, "メモリーが足りない為、レイヤーを作成できません。", "エラー",
                           MsgIcon::Error, MsgButtons::OK);
     return false;
   }
   CheckList->setEnabled(true);
-  InsertTopRow(layerName);
+  InsertTopRow(name);
   ++AddedLayerCount;
   RedrawAfterLayerChange();
   CheckDelLayerButton();

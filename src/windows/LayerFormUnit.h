@@ -18,6 +18,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class TStatusBar;
+struct TMapChip;
 
 class TLayerForm : public TToolWindow {
  public:
@@ -32,6 +33,8 @@ class TLayerForm : public TToolWindow {
   // Appends a layer to the document and shows it as the new top row, checked and selected.
   // An empty name asks for the name and the parts image in the new-layer dialog.
   bool AddLayer(const std::string& name);
+  // Adds a layer under exactly this name, even an empty one, without asking: for the readers.
+  bool AddNamedLayer(const std::string& name, TMapChip* chip);
   // Document index of the selected row; -1 when the list is empty.
   int GetCurrentLayerIndex() const;
   int GetCurrentMapIndex() const;

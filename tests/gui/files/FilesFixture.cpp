@@ -45,15 +45,6 @@ TProjectRecords FilesTest::ReadRecords(const std::string& path) {
   return records;
 }
 
-bool PartsWindowLoadsImages(const std::string& image) {
-  ChipForm->AddMapChip(QString::fromStdString(image));
-  const int layer = LayerForm->GetCurrentLayerIndex();
-  const bool loads = Map->GetLayerChip(layer) != nullptr;
-  Map->ClearLayerChip(layer);
-  ChipForm->Init();
-  return loads;
-}
-
 void ExpectBox(const PromptCall& call, const std::string& text, const std::string& caption,
                MsgIcon icon, MsgButtons buttons) {
   EXPECT_EQ(call.kind, PromptCall::Message);

@@ -22,9 +22,6 @@ class FilesTest : public EditorTest {
   TempDir dir;
 };
 
-// The parts window hands images to layers only once it loads them from files.
-bool PartsWindowLoadsImages(const std::string& image);
-
 void ExpectBox(const PromptCall& call, const std::string& text, const std::string& caption,
                MsgIcon icon, MsgButtons buttons);
 // A fresh 100 x 100 map with one layer, untitled and unchanged.
