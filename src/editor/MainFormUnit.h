@@ -112,6 +112,9 @@ class TMainForm : public QMainWindow {
   void FormKeyPress(QChar key);
   void FormMouseWheelDown(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons);
   void FormMouseWheelUp(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons);
+  // Runs the zoom command whose keypad shortcut the key is, when the platform's shortcut
+  // handling let it through (X11 does so for keypad keys); true when one ran.
+  bool RunKeypadShortcut(int key, Qt::KeyboardModifiers shift);
 
   // --- mouse (MainFormMouse.cpp) -------------------------------------------------------------
   void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);

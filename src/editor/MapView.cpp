@@ -53,6 +53,7 @@ void TMapView::wheelEvent(QWheelEvent* event) {
 }
 
 void TMapView::keyPressEvent(QKeyEvent* event) {
+  if (form_->RunKeypadShortcut(event->key(), event->modifiers())) return;
   form_->FormKeyDown(event->key(), event->modifiers(), event->isAutoRepeat());
   const QString text = event->text();
   if (text.size() == 1) form_->FormKeyPress(text.at(0));
