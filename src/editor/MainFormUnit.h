@@ -22,6 +22,7 @@
 #include <string>
 
 #include "editor/BackgroundBrush.h"
+#include "editor/NumberStamps.h"
 #include "editor/PartCovers.h"
 #include "formats/ProjectRecords.h"
 #include "imaging/DIBDrawUnit.h"
@@ -219,6 +220,7 @@ class TMainForm : public QMainWindow {
   // --- view state ---------------------------------------------------------------------------
   TBitmap BackBuffer;
   TPartCovers PartCovers;  // which parts hide the layers below them
+  TNumberStamps NumberStamps;
   int ViewWidth = 0;
   int ViewHeight = 0;
   int CellWidth = 32;  // displayed size of one cell
