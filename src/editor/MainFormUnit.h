@@ -335,6 +335,7 @@ class TMainForm : public QMainWindow {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -395,4 +396,6 @@ class TMainForm : public QMainWindow {
   void ReportExportFailure(const char* text);
 
   int mouseHandlerDepth_ = 0;  // > 0 while a mouse handler runs
+  TWindowRecord placement_;    // the last rectangle given by ApplyEditorFlags
+  bool framed_ = false;        // the window manager's frame is known
 };
