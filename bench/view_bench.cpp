@@ -3,15 +3,18 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <vector>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
+#include "editor/StatusBar.h"
 #include "imaging/DIBDrawUnit.h"
 #include "model/MapDataUnit.h"
 #include "windows/LayerFormUnit.h"
+#include "windows/PreviewFormUnit.h"
 
 namespace {
 
@@ -81,7 +84,6 @@ void Zoom(int cellWidth) {
   }
 }
 
-
 void Redraw(benchmark::State& state, int cellWidth, uint16_t (*part)(int, std::mt19937&)) {
   FillMap(part);
   Zoom(cellWidth);
@@ -121,6 +123,56 @@ void BM_BufferCopy(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BufferCopy)->Unit(benchmark::kMillisecond);
+
+// The preview of a 1000 x 1000 map at one pixel per cell, in a miniature area of 1000 x 1000.
+void BM_RefreshPreview(benchmark::State& state) {
+  MainForm->CreateNewMap(1000, 1000, 1, 32, 32, 8);
+  for (int i = 1; i < 4; ++i) LayerForm->AddLayer("layer" + std::to_string(i));
+  for (int l = 0; l < 4; ++l) Map->SetLayerChip(l, chips[static_cast<size_t>(l)].get());
+  FillMap(TypicalPart);
+  MainForm->Records.colorKey.enabled = 1;
+  TPreviewForm& preview = *PreviewForm;
+  while (preview.GetPreviewScale() > 1) preview.ToolButton3Click();
+  preview.PreviewWidth = 1000;  // no scroll bars: the map fits
+  preview.resize(1000, preview.ToolBarHeight() + preview.StatusBar->height() + 1000);
+  QApplication::processEvents();
+  preview.FormResize();
+  if (preview.PreviewWidth != 1000 || preview.PreviewHeight != 1000)
+    state.SkipWithError("the preview did not reach 1000 x 1000");
+  for (auto _ : state) preview.RefreshPreview();
+}
+BENCHMARK(BM_RefreshPreview)->Unit(benchmark::kMillisecond);
+
+// Opening and saving a 4000 x 4000 map of 4 layers through the editor, progress window
+// included; formats_bench's BM_OpenProject and BM_SaveProject do the same without windows.
+std::string BenchProject() {
+  const auto dir = std::filesystem::temp_directory_path() / "brimwell-bench";
+  std::filesystem::create_directories(dir);
+  return (dir / "editor.bwp").string();
+}
+
+void BuildBigMap() {
+  MainForm->CreateNewMap(4000, 4000, 1, 32, 32, 16);
+  for (int i = 1; i < 4; ++i) LayerForm->AddLayer("layer" + std::to_string(i));
+  std::mt19937 random(1);
+  for (int l = 0; l < 4; ++l)
+    for (uint16_t& cell : Map->LayerAt(l).Cells) cell = static_cast<uint16_t>(random() & 0xFF);
+}
+
+void BM_EditorSaveProject(benchmark::State& state) {
+  BuildBigMap();
+  for (auto _ : state)
+    if (!MainForm->SaveProjectFile(BenchProject())) state.SkipWithError("save failed");
+}
+BENCHMARK(BM_EditorSaveProject)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_EditorOpenProject(benchmark::State& state) {
+  BuildBigMap();
+  MainForm->SaveProjectFile(BenchProject());
+  for (auto _ : state)
+    if (!MainForm->OpenProjectFile(BenchProject())) state.SkipWithError("open failed");
+}
+BENCHMARK(BM_EditorOpenProject)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -1,28 +1,164 @@
-// Opening, saving, importing and exporting.
+// Opening and saving projects.
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <exception>
 
+#include "editor/EditorLoadHost.h"
+#include "editor/FileDialogs.h"
+#include "editor/FileProgress.h"
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
+#include "editor/ScrollBar.h"
+#include "formats/FileTexts.h"
+#include "formats/ImagePath.h"
+#include "formats/ProjectReader.h"
+#include "formats/ProjectWriter.h"
 #include "model/MapDataUnit.h"
+#include "platform/Prompter.h"
+#include "windows/ChipFormUnit.h"
+#include "windows/LayerFormUnit.h"
+#include "windows/PreviewFormUnit.h"
 
-// The project file and the map data file are not read or written yet: every entry point
-// reports that nothing happened.
-bool TMainForm::OpenProjectFile(const std::string&) {
-  return false;
+namespace {
+
+int WorkAreaWidth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry().width() : kDefaultWorkAreaWidth;
 }
 
-bool TMainForm::importFMF(const std::string&) {
-  return false;
+// The outer frame, as the project stores window rectangles.
+void TakePlacement(const QWidget* window, TWindowRecord& record) {
+  const QRect frame = window->frameGeometry();
+  record.left = frame.x();
+  record.top = frame.y();
+  record.width = frame.width();
+  record.height = frame.height();
+  record.visible = window->isVisible() ? 1 : 0;
 }
 
-bool TMainForm::Save() {
-  return false;
+void ReportSaveFailure(QWidget* owner) {
+  Prompter().MessageBox(owner, filetext::kProjectWriteFailed, filetext::kErrorCaption,
+                        MsgIcon::Error, MsgButtons::OK);
 }
 
-void TMainForm::OpenMenuItemClick() {}
+}  // namespace
+
+// --- opening ------------------------------------------------------------------------------------
+
+bool TMainForm::OpenProjectFile(const std::string& path) {
+  if (!Map || !Map->IsReady()) return false;
+  if (!AskToSaveChanges()) return false;
+  MapName = FileNamePart(path);  // the messages name the file being read
+  TFileProgress progress(this);
+  TEditorLoadHost host(&progress);
+  TProjectReadOptions options;
+  options.workAreaWidth = WorkAreaWidth();
+  TFileResult result;
+  try {
+    result = ReadProjectFile(path, *Map, Records, host, options);
+  } catch (const std::exception& e) {
+    result = TFileResult::Failure(e.what());
+  }
+  if (!result) {
+    progress.Finish();
+    ReplaceByDefaultMap(MapName, result.reason);
+    return false;
+  }
+  Init();
+  ApplyEditorFlags();
+  MapName = FileNamePart(path);
+  FileName = AbsolutePath(path);
+  FormResize();
+  FormatTittle();
+  Map->ClearModified();
+  progress.Finish();
+  FinishOpenedMap();
+  return true;
+}
+
+// The last steps of every open and import: the windows back, the view at its top-left corner.
+void TMainForm::FinishOpenedMap() {
+  show();
+  ShowToolWindowsAsChecked();
+  HorizScrollBar->SetPosition(0);
+  VertScrollBar->SetPosition(0);
+  if (PreviewForm) PreviewForm->ResetPreview();
+  ToolButtonMediator();
+}
+
+void TMainForm::ReplaceByDefaultMap(const std::string& failedFile, const std::string& reason) {
+  show();
+  Prompter().MessageBox(this, filetext::ReadErrorText(failedFile, reason), filetext::kErrorCaption,
+                        MsgIcon::Error, MsgButtons::OK);
+  CreateNewMap(100, 100, 1, 32, 32, 8);
+}
+
+void TMainForm::OpenMenuItemClick() {
+  if (!OpenMenuItem->isEnabled()) return;
+  FileDialogRequest request;
+  request.filter = filedialog::kProjectFilter;
+  request.defaultExt = filedialog::kProjectExt;
+  request.initialDir = ProjectFolder(FileName);
+  const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
+  if (chosen.accepted) OpenProjectFile(chosen.path);
+}
 
 void TMainForm::OpenToolButtonClick() {
   OpenMenuItemClick();
+}
+
+// --- saving -------------------------------------------------------------------------------------
+
+void TMainForm::RefreshWindowRecords(TProjectRecords& records) const {
+  TakePlacement(this, records.mainWin);
+  if (Map && Map->GetPartWidth() > 0)
+    records.mainWin.zoom = static_cast<uint16_t>(CellWidth * 256 / Map->GetPartWidth());
+  if (ChipForm) {
+    TakePlacement(ChipForm, records.chipWin);
+    records.chipWin.zoom = static_cast<uint16_t>(ChipForm->GetZoomRatio());
+  }
+  if (LayerForm) TakePlacement(LayerForm, records.layerWin);
+  if (PreviewForm) {
+    TakePlacement(PreviewForm, records.previewWin);
+    records.previewWin.zoom = static_cast<uint16_t>(PreviewForm->GetPreviewScale());
+  }
+}
+
+// Works on a copy of the records: a failed write leaves the editor exactly as it was.
+bool TMainForm::SaveProjectFile(const std::string& path) {
+  if (!Map) return false;
+  TProjectRecords records = Records;
+  RefreshWindowRecords(records);
+  TFileProgress progress(this);
+  try {
+    if (!WriteProjectFile(path, *Map, records, &progress)) return false;
+  } catch (const std::exception&) {
+    return false;
+  }
+  Records = records;
+  MapName = FileNamePart(path);
+  FileName = AbsolutePath(path);
+  Map->ClearModified();
+  FormatTittle();
+  return true;
+}
+
+bool TMainForm::Save() {
+  if (!Map || !Map->IsReady() || Map->LayerCount() == 0 || !Map->IsModified()) return false;
+  std::string target = FileName;
+  if (target.empty()) {
+    const FileDialogResult chosen = Prompter().SaveFileDialog(
+        this, SaveDialogRequest(filedialog::kProjectFilter, filedialog::kProjectExt, "新規保存",
+                                FileName, MapName));
+    if (!chosen.accepted) return false;
+    if (FileExists(chosen.path) && !AskOverwrite(this)) return false;
+    target = chosen.path;
+  }
+  const bool saved = SaveProjectFile(target);
+  if (!saved) ReportSaveFailure(this);
+  ToolButtonMediator();
+  return saved;
 }
 
 void TMainForm::SaveMenuItemClick() {
@@ -34,10 +170,11 @@ void TMainForm::SaveToolButtonClick() {
   SaveMenuItemClick();
 }
 
-void TMainForm::SaveAs1Click() {}
-
-void TMainForm::N32Click() {}
-
-void TMainForm::N31Click() {}
-
-void TMainForm::N34Click() {}
+void TMainForm::SaveAs1Click() {
+  if (!SaveAs1->isEnabled() || !Map || !Map->IsReady() || Map->LayerCount() == 0) return;
+  const FileDialogRequest request = SaveDialogRequest(
+      filedialog::kProjectFilter, filedialog::kProjectExt, "名前を付けて保存", FileName, MapName);
+  FileDialogResult chosen;
+  if (!ChooseFileToWrite(this, request, chosen)) return;
+  if (!SaveProjectFile(chosen.path)) ReportSaveFailure(this);
+}

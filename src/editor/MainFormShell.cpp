@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QToolBar>
-#include <QUrl>
 #include <exception>
 #include <new>
 
@@ -134,7 +133,13 @@ bool TMainForm::CreateNewMap(int32_t width, int32_t height, int32_t layerCount, 
     header.bitsPerCell = bitsPerCell;
     header.relativePaths = 0;
     FileName.clear();
+    // The Show menu's check marks outlive the map: a tool window closed stays closed.
+    const uint8_t chipShown = P3->isChecked(), layerShown = L2->isChecked();
+    const uint8_t previewShown = N2->isChecked();
     SetDefaultEditorFlag();
+    Records.chipWin.visible = chipShown;
+    Records.layerWin.visible = layerShown;
+    Records.previewWin.visible = previewShown;
     ApplyEditorFlags();
     CellWidth = partWidth;
     CellHeight = partHeight;
@@ -226,9 +231,7 @@ void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
-  QStringList paths;
-  for (const QUrl& url : event->mimeData()->urls())
-    if (url.isLocalFile()) paths << url.toLocalFile();
+  const QStringList paths = DroppedLocalFiles(*event->mimeData());
   event->acceptProposedAction();
   WMDropFiles(paths);
 }

@@ -9,7 +9,8 @@
 //   MainFormTools.cpp      the tool commands and the block writes of the tools
 //   MainFormMouse.cpp      the view's mouse handlers
 //   MainFormSelection.cpp  selection, copy buffer and the Edit commands
-//   MainFormFiles.cpp      open, save, import and export
+//   MainFormFiles.cpp      opening and saving projects
+//   MainFormMapData.cpp    importing and exporting map data
 //
 // Client coordinates. The drawing and mouse formulas use the window's client area with the
 // toolbar at its top: x counts from the view's left edge, y from the toolbar's top edge, so a
@@ -69,10 +70,14 @@ class TMainForm : public QMainWindow {
   // Activates the window and gives the view the keyboard focus.
   void FocusMainWindow();
 
-  // --- files (MainFormFiles.cpp) ------------------------------------------------------------
+  // --- files (MainFormFiles.cpp, MainFormMapData.cpp) ---------------------------------------
   bool OpenProjectFile(const std::string& path);
-  bool importFMF(const std::string& path);
+  // Writes the document and the project state; on failure nothing of the editor changes.
+  bool SaveProjectFile(const std::string& path);
   bool Save();
+  // Asks about unsaved changes first, as opening a project does.
+  bool importFMF(const std::string& path);
+  bool importCSV(const std::string& path);
 
   // --- view (MainFormView.cpp) --------------------------------------------------------------
   void UpdateFullCanvas();
@@ -375,6 +380,14 @@ class TMainForm : public QMainWindow {
   bool SelectionUsable(bool redraw);
   bool ReadCopyBuffer();
   void UndoOrRedo(bool undo);
+  // MainFormFiles.cpp, MainFormMapData.cpp
+  void RefreshWindowRecords(TProjectRecords& records) const;
+  void FinishOpenedMap();
+  void ReplaceByDefaultMap(const std::string& failedFile, const std::string& reason);
+  bool ReadMapData(const std::string& path);
+  void ExportMapData(const std::string& path, int type);
+  bool AskBitmapSize(const std::string& tail);
+  void ReportExportFailure(const char* text);
 
   int mouseHandlerDepth_ = 0;  // > 0 while a mouse handler runs
 };

@@ -12,6 +12,7 @@
 #include "editor/Globals.h"
 #include "editor/GridLines.h"
 #include "editor/LayerRenderer.h"
+#include "editor/LayoutErrors.h"
 #include "editor/MainFormUnit.h"
 #include "editor/MapView.h"
 #include "editor/ScrollBar.h"
@@ -37,15 +38,6 @@ int CellsToDraw(int first, int count, int visible, int mapSize, int scroll) {
   int n = count + 1;
   if (first + count > visible) n = visible + 1;
   return std::min(n, mapSize - scroll - first);
-}
-
-struct DivisionByZero : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
-
-int Divide(int a, int b) {
-  if (b == 0) throw DivisionByZero("division by zero");
-  return a / b;
 }
 
 std::string RangeText(const char* prefix, int x0, int y0, int x1, int y1) {
@@ -285,16 +277,10 @@ void TMainForm::FormPaint(QPainter& painter, const QRect& area) {
 
 void TMainForm::FormResize() {
   if (!Map || !HorizScrollBar || !View) return;
-  try {
+  ReportLayoutErrors([this] {
     LayOutScrollBars(View->width(), View->height());
     BackBuffer.SetSize(ViewWidth, ViewHeight);
-  } catch (const DivisionByZero&) {
-    Prompter().ShowMessage("TMainForm.FormResize.EDivByZero");
-  } catch (const std::logic_error&) {
-    Prompter().ShowMessage("TMainForm.FormResize.EInvalidOperation");
-  } catch (const std::exception&) {
-    Prompter().ShowMessage("TMainForm.FormResize:例外発生");
-  }
+  });
   if (StatusBar) {
     const int width = static_cast<int>(std::ceil(StatusBar->width() * 0.33));
     for (int i = 0; i < StatusBar->PanelCount(); ++i) StatusBar->SetPanelWidth(i, width);

@@ -1,29 +1,94 @@
+// Creation, reset, the selection and the zoom.
 #include "windows/ChipFormUnit.h"
+
+#include <QCoreApplication>
+#include <QToolBar>
+#include <QToolButton>
+#include <new>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
-#include "imaging/DIBDrawUnit.h"
+#include "editor/ScrollBar.h"
+#include "editor/StatusBar.h"
 #include "model/MapDataUnit.h"
+#include "platform/Prompter.h"
+#include "windows/ChipView.h"
+#include "windows/LayerFormUnit.h"
 
 TChipForm::TChipForm(QWidget* parent)
     : TToolWindow(parent, QStringLiteral("パーツ"), &TMainForm::P3) {
+  FormCreate();
+}
+
+TChipForm::~TChipForm() {
+  FreeAllChips();
+}
+
+void TChipForm::FormCreate() {
+  CreateToolBar();
+  View = new TChipView(this);
+  CreateBars();
+  // Image files dropped from the desktop load as parts images.
+  setAcceptDrops(true);
+  PartsPerRow = 16;
+  DrawWidth = DrawHeight = 32;
+  try {
+    BackBuffer = TBitmap(std::max(1, width()), std::max(1, height()));
+  } catch (const std::bad_alloc&) {
+    Prompter().ShowMessage("メモリを確保出来ませんでした");
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                              Qt::QueuedConnection);
+    return;
+  }
   if (MainForm) Place(MainForm->Records.chipWin);
   show();
 }
 
-TChipForm::~TChipForm() = default;
+void TChipForm::CreateToolBar() {
+  ToolBar = MakeToolBar();
+  ToolButton2 = AddToolButton(ToolBar, "open", "画像を読み込み、カレントレイヤーに関連付けます",
+                              [this] { ToolButton2Click(); });
+  ToolButton3 = AddToolButton(ToolBar, "closeimage", "表示されている画像を閉じます",
+                              [this] { ToolButton3Click(); });
+  ToolButton3->setEnabled(false);
+  ToolBar->addSeparator();
+  ToolButton5 = AddToolButton(ToolBar, "zoomin", "表示拡大", [this] { ToolButton5Click(); });
+  ToolButton6 = AddToolButton(ToolBar, "zoomout", "表示縮小", [this] { ToolButton6Click(); });
+  ToolBar->addSeparator();
+  ToolButton13 = AddToolButton(ToolBar, "fold", "最小化", [this] { ToolButton13Click(); });
+}
+
+void TChipForm::CreateBars() {
+  HorizScrollBar = new TScrollBar(Qt::Horizontal, this);
+  VertScrollBar = new TScrollBar(Qt::Vertical, this);
+  for (TScrollBar* bar : {HorizScrollBar, VertScrollBar}) {
+    bar->OnScroll = [bar](int& position) {
+      position = std::min(position, bar->Max() - bar->LargeChange());
+    };
+    connect(bar, &QScrollBar::valueChanged, this, [this] {
+      TakeScrollPositions();
+      UpdateFullCanvas();
+    });
+  }
+  StatusBar = new TStatusBar(this);
+  StatusBar->AddPanel(QStringLiteral("座標(0, 0)"), 150);
+  StatusBar->AddPanel(QStringLiteral("範囲(0, 0)-(0, 0)"), 150);
+  StatusBar->AddPanel(QStringLiteral("選択(0)"), 120);
+}
 
 void TChipForm::Init() {
   if (!Map) return;
   Selection = {1, 0, 0, 0, 0, 0};
+  Dragging = false;
   DrawWidth = Map->GetPartWidth();
   DrawHeight = Map->GetPartHeight();
   PartsPerRow = Map->GetBitsPerCell() == 16 ? 256 : 16;
-  MapChips.clear();
+  FreeAllChips();
   const int zoom = MainForm ? MainForm->Records.chipWin.zoom : 256;
   if ((zoom * Map->GetPartWidth()) >> 8 > 0) DrawWidth = (zoom * Map->GetPartWidth()) >> 8;
   if ((zoom * Map->GetPartHeight()) >> 8 > 0) DrawHeight = (zoom * Map->GetPartHeight()) >> 8;
-  UpdateFullCanvas();
+  FormResize();
+  CheckDelImageToolButton();
 }
 
 bool TChipForm::GetImagePosition(int part, int& x, int& y) const {
@@ -34,45 +99,79 @@ bool TChipForm::GetImagePosition(int part, int& x, int& y) const {
   return true;
 }
 
+// The selection is taken normalised: while a drag runs its extent may still be negative.
 bool TChipForm::SetCurrentData(TModified& block) const {
   if (!Map || !Selection.active) return false;
-  block.source = Selection;
-  block.srcPitch = Selection.dx;
-  const int across = Selection.dx + 1, down = Selection.dy + 1;
+  TCellRange s = Selection;
+  FixSelection(s);
+  block.source = s;
+  block.srcPitch = s.dx;
+  const int across = s.dx + 1, down = s.dy + 1;
   block.data.resize(static_cast<size_t>(across) * down);
   for (int i = 0; i < down; ++i)
     for (int j = 0; j < across; ++j)
       block.data[static_cast<size_t>(i) * across + j] =
-          static_cast<uint16_t>((Selection.y + i) * PartsPerRow + Selection.x + j);
+          static_cast<uint16_t>((s.y + i) * PartsPerRow + s.x + j);
   return true;
 }
 
 void TChipForm::Selectchip(int part) {
-  if (part < 0 || PartsPerRow == 0)
+  if (part < 0 || PartsPerRow == 0) {
     Selection.active = 0;
-  else
+    SetStatusText(2, QStringLiteral("選択なし"));
+  } else {
     Selection = {1, part % PartsPerRow, part / PartsPerRow, 0, 0, part};
+    SetStatusText(2, QStringLiteral("選択(%1)").arg(part));
+  }
   UpdateFullCanvas();
+}
+
+void TChipForm::FixSelection(TCellRange& range) const {
+  if (range.dx < 0) {
+    range.x += range.dx;
+    range.dx = -range.dx;
+  }
+  if (range.dy < 0) {
+    range.y += range.dy;
+    range.dy = -range.dy;
+  }
+  range.index = range.y * PartsPerRow + range.x;
 }
 
 int TChipForm::GetZoomRatio() const {
   return Map && Map->GetPartWidth() > 0 ? DrawWidth * 256 / Map->GetPartWidth() : 256;
 }
 
+// Laid out again as well: the scroll bars' steps are counted in displayed parts.
 void TChipForm::ResumeDrawSize() {
   if (!Map) return;
   DrawWidth = Map->GetPartWidth();
   DrawHeight = Map->GetPartHeight();
-  UpdateFullCanvas();
+  FormResize();
+  CheckDelImageToolButton();
 }
 
-// Parts images are not loaded from files yet, so none can have changed.
-bool TChipForm::AddMapChip(const QString&) { return false; }
+std::string TChipForm::GetMapChipName(int index) const {
+  const TMapChip* chip = GetMapChipAddr(index);
+  return chip ? chip->FileName : std::string();
+}
 
-void TChipForm::CheckMapChipChanged() {}
+TMapChip* TChipForm::GetMapChipAddr(int index) const {
+  if (index < 0 || index >= GetMapChipCount()) return nullptr;
+  return MapChips[static_cast<size_t>(index)].get();
+}
 
-void TChipForm::UpdateFullCanvas() {
-  update();
+TMapChip* TChipForm::CurrentChip() const {
+  if (!Map || !LayerForm) return nullptr;
+  return Map->GetLayerChip(LayerForm->GetCurrentLayerIndex());
+}
+
+void TChipForm::CheckDelImageToolButton() {
+  if (!Map || !Map->IsReady() || !LayerForm) return;
+  const int pw = Map->GetPartWidth(), stepW = pw * 48 / 256;
+  ToolButton3->setEnabled(CurrentChip() != nullptr);
+  ToolButton6->setEnabled(DrawWidth - stepW >= 1);
+  ToolButton5->setEnabled(DrawWidth + stepW <= 2 * pw);
 }
 
 // Steps of 3/16 of the part size, between 1 pixel and twice the part size. A width that fits
@@ -80,13 +179,17 @@ void TChipForm::UpdateFullCanvas() {
 void TChipForm::Zoom(int direction) {
   if (!Map) return;
   const int pw = Map->GetPartWidth(), ph = Map->GetPartHeight();
+  const auto fits = [direction](int size, int partSize) {
+    return direction > 0 ? size <= 2 * partSize : size >= 1;
+  };
   const int width = DrawWidth + direction * (pw * 48 / 256);
-  if (width < 1 || width > 2 * pw) return;
+  if (!fits(width, pw)) return;
   DrawWidth = width;
   const int height = DrawHeight + direction * (ph * 48 / 256);
-  if (height < 1 || height > 2 * ph) return;
+  if (!fits(height, ph)) return;
   DrawHeight = height;
-  UpdateFullCanvas();
+  FormResize();
+  CheckDelImageToolButton();
 }
 
 void TChipForm::ToolButton5Click() {

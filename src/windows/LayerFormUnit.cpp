@@ -1,38 +1,80 @@
+// Creation, reset, adding layers and the queries the rest of the editor asks.
 #include "windows/LayerFormUnit.h"
 
-#include <QListWidget>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "editor/StatusBar.h"
+#include "formats/ImagePath.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
-#include "windows/PreviewFormUnit.h"
+#include "windows/LayerCheckList.h"
+#include "windows/NewLayerDialogUnit.h"
+
+namespace {
+
+const int kMaxLayers = 255;
+
+}  // namespace
 
 TLayerForm::TLayerForm(QWidget* parent)
     : TToolWindow(parent, QStringLiteral("レイヤー"), &TMainForm::L2) {
-  CheckList = new QListWidget(this);
-  QFont font = CheckList->font();
-  font.setPixelSize(16);
-  CheckList->setFont(font);
+  CreateToolBar();
+  CheckList = new TLayerCheckList(this, this);
   CheckList->setEnabled(false);
+  connect(CheckList, &QListWidget::itemChanged, this,
+          [this](QListWidgetItem* item) { CheckListClickCheck(item); });
+  connect(CheckList, &QListWidget::currentRowChanged, this, [this] {
+    if (!filling_) RedrawCurrentLayerViews();
+  });
   StatusBar = new TStatusBar(this);
   StatusBar->AddPanel(QString(), 100);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
+  layout->addWidget(ToolBar1);
   layout->addWidget(CheckList);
   layout->addWidget(StatusBar);
-  connect(CheckList, &QListWidget::itemChanged, this,
-          [this](QListWidgetItem* item) { CheckListClickCheck(item); });
-  connect(CheckList, &QListWidget::currentRowChanged, this, [this] { CurrentRowChanged(); });
+  CreatePopupMenu();
   if (MainForm) Place(MainForm->Records.layerWin);
   UpdateLayerCount();
   show();
   CheckDelLayerButton();
+}
+
+void TLayerForm::CreateToolBar() {
+  ToolBar1 = MakeToolBar();
+  ToolBar1->addSeparator();
+  AddLayerToolButton = AddToolButton(ToolBar1, "addlayer", "新規レイヤーを作成",
+                                     [this] { AddLayerToolButtonClick(); });
+  CopyLayerToolButton =
+      AddToolButton(ToolBar1, "copylayer", "選択レイヤーを複製", [this] { CopyCurrentLayer(); });
+  DelLayerToolButton =
+      AddToolButton(ToolBar1, "dellayer", "選択レイヤーを削除", [this] { DeleteCurrentLayer(); });
+  DelLayerToolButton->setEnabled(false);
+  LayerOptToolButton = AddToolButton(ToolBar1, "layeropt", "選択レイヤーの設定ウィンドウを開く",
+                                     [this] { OpenCurrentLayerSetting(); });
+  ToolBar1->addSeparator();
+  ToolButton4 = AddToolButton(ToolBar1, "fold", "最小化", [this] { ToolButton4Click(); });
+}
+
+void TLayerForm::CreatePopupMenu() {
+  PopupMenu1 = new QMenu(this);
+  CopyLayerMenuItem = PopupMenu1->addAction(QStringLiteral("レイヤーを複製..."), this,
+                                            [this] { CopyCurrentLayer(); });
+  DeleteLayerMenuItem = PopupMenu1->addAction(QStringLiteral("レイヤーを削除"), this,
+                                              [this] { DeleteCurrentLayer(); });
+  MergeLayerMenuItem = PopupMenu1->addAction(QStringLiteral("下のレイヤーと合成"), this,
+                                             [this] { MergeCurrentLayer(); });
+  PopupMenu1->addSeparator();
+  LayerSettingMenuItem = PopupMenu1->addAction(QStringLiteral("レイヤー設定..."), this,
+                                               [this] { OpenCurrentLayerSetting(); });
 }
 
 void TLayerForm::Init() {
@@ -40,44 +82,80 @@ void TLayerForm::Init() {
   CheckList->clear();
   filling_ = false;
   AddedLayerCount = 0;
+  UpdateLayerCount();
+  CheckDelLayerButton();
+}
+
+bool TLayerForm::LayerLimitReached() const {
+  if (!Map || Map->LayerCount() < kMaxLayers) return false;
+  Prompter().MessageBox(nullptr, "作成できるレイヤ数は255レイヤです。上限を超えてます。", "警告",
+                        MsgIcon::Warning, MsgButtons::OK);
+  return true;
+}
+
+void TLayerForm::AddLayerToolButtonClick() {
+  if (LayerLimitReached()) return;
+  AddLayer("レイヤー" + std::to_string(AddedLayerCount));
 }
 
 bool TLayerForm::AddLayer(const std::string& name) {
-  // Naming a layer in a dialog arrives with the layer dialogs; until then only named layers
-  // can be added.
-  if (!Map || name.empty()) return false;
+  if (!Map) return false;
+  if (!name.empty()) return AddNamedLayer(name, nullptr);
+  if (LayerLimitReached()) return false;
+  TNewLayerDialog dialog(this);
+  dialog.SetLayerName(QStringLiteral("レイヤー%1").arg(Map->LayerCount()));
+  dialog.SetChipSetItems(ChipFileNames());
+  dialog.SetChipSetText(QStringLiteral("参照なし"));
+  if (dialog.exec() != QDialog::Accepted) return false;
+  TMapChip* chip = ChipForm ? ChipForm->GetMapChipAddr(dialog.ChosenChipSetIndex()) : nullptr;
+  return AddNamedLayer(dialog.LayerName().toStdString(), chip);
+}
+
+bool TLayerForm::AddNamedLayer(const std::string& name, TMapChip* chip) {
+  if (!Map) return false;
   try {
-    if (!Map->AppendLayer(name, nullptr)) throw std::runtime_error("append");
+    Map->AppendLayer(name, chip);
   } catch (const std::exception&) {
     Prompter().MessageBox(nullptr, "メモリーが足りない為、レイヤーを作成できません。", "エラー",
                           MsgIcon::Error, MsgButtons::OK);
     return false;
   }
   CheckList->setEnabled(true);
-  auto* item = new QListWidgetItem(QString::fromStdString(name));
-  item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-  filling_ = true;
-  item->setCheckState(Qt::Checked);
-  CheckList->insertItem(0, item);
-  filling_ = false;
-  CheckList->setCurrentRow(0);
+  InsertTopRow(name);
   ++AddedLayerCount;
-  if (ChipForm) ChipForm->UpdateFullCanvas();
-  if (MainForm) MainForm->FormatTittle();
-  if (PreviewForm) PreviewForm->RefreshPreview();
+  RedrawAfterLayerChange();
   CheckDelLayerButton();
   UpdateLayerCount();
   return true;
 }
 
-// Copying, deleting and the layer settings are not available yet.
-void TLayerForm::CopyCurrentLayer() {}
+// The file names (without folder) of the loaded parts images, in the parts window's order.
+QStringList TLayerForm::ChipFileNames() const {
+  QStringList names;
+  for (int i = 0; ChipForm && i < ChipForm->GetMapChipCount(); ++i)
+    names << QString::fromStdString(FileNamePart(ChipForm->GetMapChipName(i)));
+  return names;
+}
 
-void TLayerForm::DeleteCurrentLayer() {}
+void TLayerForm::InsertTopRow(const std::string& name) {
+  auto* item = new QListWidgetItem(QString::fromStdString(name));
+  item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+  filling_ = true;
+  item->setCheckState(Qt::Checked);
+  CheckList->insertItem(0, item);
+  CheckList->setCurrentRow(0);
+  filling_ = false;
+}
 
-void TLayerForm::OpenCurrentLayerSetting() {}
+void TLayerForm::CheckDelLayerButton() {
+  const bool enabled = CheckList->count() >= 2;
+  DelLayerToolButton->setEnabled(enabled);
+  DeleteLayerMenuItem->setEnabled(enabled);
+}
 
-void TLayerForm::CheckDelLayerButton() {}
+void TLayerForm::UpdateLayerCount() {
+  StatusBar->SetPanelText(0, QStringLiteral("レイヤー数：%1").arg(CheckList->count()));
+}
 
 int TLayerForm::GetCurrentMapIndex() const {
   return CheckList->count() - 1 - CheckList->currentRow();
@@ -97,35 +175,10 @@ bool TLayerForm::GetLayerVisibleState(int layer) const {
   return item && item->checkState() == Qt::Checked;
 }
 
+// A change shows at once, as a click on the check box would.
 bool TLayerForm::SetLayerVisibleState(int layer, bool visible) {
   QListWidgetItem* item = CheckList->item(RowOfLayer(layer));
   if (!item) return false;
   item->setCheckState(visible ? Qt::Checked : Qt::Unchecked);
   return item->checkState() == Qt::Checked;
-}
-
-void TLayerForm::CheckListClickCheck(QListWidgetItem* item) {
-  if (filling_ || !Map) return;
-  const int layer = RowOfLayer(CheckList->row(item));
-  if (!Map->IsValidLayer(layer)) return;
-  Map->SetLayerVisible(layer, item->checkState() == Qt::Checked);
-  RedrawOtherWindows();
-}
-
-void TLayerForm::CurrentRowChanged() {
-  if (!filling_ && Map) RedrawOtherWindows();
-}
-
-// What is drawn and the title depend on the current layer and on the shown layers.
-void TLayerForm::RedrawOtherWindows() {
-  if (ChipForm) ChipForm->UpdateFullCanvas();
-  if (MainForm) {
-    MainForm->UpdateFullCanvas();
-    MainForm->FormatTittle();
-  }
-  if (PreviewForm) PreviewForm->RefreshPreview();
-}
-
-void TLayerForm::UpdateLayerCount() {
-  StatusBar->SetPanelText(0, QStringLiteral("レイヤー数：%1").arg(CheckList->count()));
 }

@@ -1,29 +1,260 @@
 #include "windows/PreviewFormUnit.h"
 
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
+#include "editor/Resources.h"
+#include "editor/ScrollBar.h"
+#include "editor/StatusBar.h"
+#include "model/MapDataUnit.h"
+
+namespace {
+
+constexpr int kFoldedHeight = 52;
+constexpr int kMinWidth = 120;
+
+// The fold button's picture: a window reduced to its title bar.
+QIcon FoldImage() {
+  QPixmap pixmap(18, 18);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setPen(QColor(40, 40, 40));
+  painter.setBrush(QColor(70, 90, 160));
+  painter.drawRect(2, 6, 13, 5);
+  return QIcon(pixmap);
+}
+
+QToolButton* AddButton(QToolBar* bar, const QIcon& icon, const char* hint) {
+  auto* button = new QToolButton(bar);
+  button->setIcon(icon);
+  button->setIconSize(QSize(18, 18));
+  button->setFixedSize(25, 24);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setToolTip(QString::fromUtf8(hint));
+  bar->addWidget(button);
+  return button;
+}
+
+}  // namespace
 
 TPreviewForm::TPreviewForm(QWidget* parent)
     : TToolWindow(parent, QStringLiteral("プレビュー"), &TMainForm::N2) {
+  CreateToolBar();
+  CreateBars();
   ResetPreview();
   show();
 }
 
+TPreviewForm::~TPreviewForm() = default;
+
+void TPreviewForm::CreateToolBar() {
+  ToolBar = new QToolBar(this);
+  ToolBar->setIconSize(QSize(18, 18));
+  ToolBar->addSeparator();
+  ToolButton2 = AddButton(ToolBar, ToolbarImage("zoomin"), "表示拡大");
+  ToolButton3 = AddButton(ToolBar, ToolbarImage("zoomout"), "表示縮小");
+  ToolBar->addSeparator();
+  ToolButton5 = AddButton(ToolBar, FoldImage(), "最小化");
+  connect(ToolButton2, &QToolButton::clicked, this, [this] { ToolButton2Click(); });
+  connect(ToolButton3, &QToolButton::clicked, this, [this] { ToolButton3Click(); });
+  connect(ToolButton5, &QToolButton::clicked, this, [this] { ToolButton5Click(); });
+  ToolBar->setFixedHeight(ToolBar->sizeHint().height());
+}
+
+void TPreviewForm::CreateBars() {
+  HorizScrollBar = new TScrollBar(Qt::Horizontal, this);
+  VertScrollBar = new TScrollBar(Qt::Vertical, this);
+  connect(HorizScrollBar, &QScrollBar::valueChanged, this, [this] { ScrollBarChange(); });
+  connect(VertScrollBar, &QScrollBar::valueChanged, this, [this] { ScrollBarChange(); });
+  StatusBar = new TStatusBar(this);
+  StatusBar->setSizeGripEnabled(false);
+  StatusBar->AddPanel(QStringLiteral("表示倍率"), 150);
+  StatusBar->setFixedHeight(StatusBar->sizeHint().height());
+}
+
+int TPreviewForm::ToolBarHeight() const {
+  return ToolBar ? ToolBar->height() : 0;
+}
+
+void TPreviewForm::SetSizeLimits() {
+  const int statusBar = Minimized ? 0 : StatusBar->height();
+  setMinimumSize(kMinWidth, ToolBarHeight() + statusBar);
+}
+
 void TPreviewForm::ResetPreview() {
   if (!MainForm) return;
-  const TWindowRecord& r = MainForm->Records.previewWin;
-  Place(r);
-  PreviewScale = std::clamp<int>(r.zoom, 1, 4);
-  RefreshPreview();
+  TWindowRecord placement = MainForm->Records.previewWin;
+  if (Minimized) {
+    // Folding survives new maps: the stored height is what unfolding comes back to.
+    RestoreHeight = std::max(1, placement.height - (frameGeometry().height() - height()));
+    placement.height = frameGeometry().height();
+  }
+  Place(placement);
+  PreviewScale = std::clamp<int>(MainForm->Records.previewWin.zoom, 1, 4);
+  BackBuffer = TBitmap(1, 1, TPixelFormat::pf32bit);
+  SetSizeLimits();
+  PlaceFixedBars();
+  FormResize();
+  UpdateStatus();
   MainForm->FocusMainWindow();
 }
 
-void TPreviewForm::RefreshPreview() {
+// --- layout -------------------------------------------------------------------------------------
+
+void TPreviewForm::resizeEvent(QResizeEvent* event) {
+  TToolWindow::resizeEvent(event);
+  PlaceFixedBars();
+  FormResize();
+}
+
+// The frame is not kept up to date while the window is hidden.
+void TPreviewForm::showEvent(QShowEvent* event) {
+  TToolWindow::showEvent(event);
   DrawViewFrame();
 }
 
-void TPreviewForm::DrawViewFrame() {
-  update();
+void TPreviewForm::PlaceFixedBars() {
+  ToolBar->setGeometry(0, 0, width(), ToolBar->height());
+  StatusBar->setGeometry(0, height() - StatusBar->height(), width(), StatusBar->height());
+}
+
+void TPreviewForm::FormResize() {
+  if (!Map || !Map->IsReady() || Map->LayerCount() == 0 || Minimized) return;
+  const int w = Map->GetWidth(), h = Map->GetHeight(), s = PreviewScale;
+  const int barHeight = HorizScrollBar->sizeHint().height();
+  const int barWidth = VertScrollBar->sizeHint().width();
+  // The horizontal test uses the width of the last layout, before the vertical bar is known.
+  const bool horizontal = PreviewWidth < w * s;
+  PreviewHeight = height() - ToolBarHeight() - StatusBar->height() - (horizontal ? barHeight : 0);
+  const bool vertical = PreviewHeight < h * s;
+  PreviewWidth = width() - (vertical ? barWidth : 0);
+  PreviewWidth = std::max(1, PreviewWidth);
+  PreviewHeight = std::max(1, PreviewHeight);
+  HorizScrollBar->setVisible(horizontal);
+  VertScrollBar->setVisible(vertical);
+  LayOutScrollBars(w, h);
+  BackBuffer.SetSize(PreviewWidth, PreviewHeight);
+  BackBuffer.Fill(0xFFFFFF);
+  RefreshPreview();
+}
+
+void TPreviewForm::LayOutScrollBars(int mapWidth, int mapHeight) {
+  const QSignalBlocker blockH(HorizScrollBar), blockV(VertScrollBar);
+  const int barHeight = HorizScrollBar->sizeHint().height();
+  const int barWidth = VertScrollBar->sizeHint().width();
+  HorizScrollBar->setGeometry(0, height() - StatusBar->height() - barHeight, PreviewWidth,
+                              barHeight);
+  HorizScrollBar->SetBounds(mapWidth, PreviewWidth / PreviewScale);
+  VertScrollBar->setGeometry(width() - barWidth, ToolBarHeight(), barWidth, PreviewHeight);
+  VertScrollBar->SetBounds(mapHeight, PreviewHeight / PreviewScale);
+  TakeScrollPositions();
+}
+
+void TPreviewForm::TakeScrollPositions() {
+  PreviewLeft = HorizScrollBar->Position();
+  PreviewTop = VertScrollBar->Position();
+  PreviewOrigin = PreviewTop * (Map ? Map->GetWidth() : 0) + PreviewLeft;
+}
+
+void TPreviewForm::ScrollBarChange() {
+  TakeScrollPositions();
+  RefreshPreview();
+}
+
+// --- zoom and folding
+// -----------------------------------------------------------------------------
+
+void TPreviewForm::ToolButton2Click() {
+  PreviewScale = std::min(4, PreviewScale + 1);
+  FormResize();
+  UpdateStatus();
+}
+
+void TPreviewForm::ToolButton3Click() {
+  PreviewScale = std::max(1, PreviewScale - 1);
+  FormResize();
+  UpdateStatus();
+}
+
+void TPreviewForm::ToolButton5Click() {
+  if (Minimized)
+    Unfold();
+  else
+    Fold();
+}
+
+void TPreviewForm::Fold() {
+  Minimized = true;
+  RestoreHeight = height();
+  SetSizeLimits();
+  const int frame = frameGeometry().height() - height();
+  resize(width(), std::max(minimumHeight(), kFoldedHeight - frame));
+  setMaximumHeight(height());
+  StatusBar->hide();
+  HorizScrollBar->hide();
+  VertScrollBar->hide();
+  ToolButton5->setToolTip(QStringLiteral("元に戻す"));
+  FormResize();
+}
+
+void TPreviewForm::Unfold() {
+  setMaximumHeight(QWIDGETSIZE_MAX);
+  resize(width(), RestoreHeight);
+  StatusBar->show();
+  HorizScrollBar->show();
+  VertScrollBar->show();
+  Minimized = false;
+  SetSizeLimits();
+  ToolButton5->setToolTip(QStringLiteral("最小化"));
+  FormResize();
+}
+
+// --- jumping the main view
+// ------------------------------------------------------------------------
+
+void TPreviewForm::mousePressEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  FormMouseDown(p.x(), p.y());
+}
+
+void TPreviewForm::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint p = event->position().toPoint();
+  FormMouseMove(p.x(), p.y());
+}
+
+void TPreviewForm::mouseReleaseEvent(QMouseEvent*) {
+  FormMouseUp();
+}
+
+void TPreviewForm::FormMouseDown(int x, int y) {
+  Dragging = true;
+  JumpTo(x, y);
+}
+
+void TPreviewForm::FormMouseMove(int x, int y) {
+  if (Dragging) JumpTo(x, y);
+}
+
+void TPreviewForm::FormMouseUp() {
+  Dragging = false;
+}
+
+// Centres the main view on the cell under the point; the main view keeps its scroll positions
+// in range.
+void TPreviewForm::JumpTo(int x, int y) {
+  if (!MainForm || !Map || MainForm->CellWidth <= 0 || MainForm->CellHeight <= 0) return;
+  const int s = PreviewScale;
+  const int column = (x + s * PreviewLeft) / s;
+  const int row = (y + s * PreviewTop - ToolBarHeight()) / s;
+  const int across = MainForm->ViewWidth / MainForm->CellWidth;
+  const int down = MainForm->ViewHeight / MainForm->CellHeight;
+  MainForm->SetHorizPosition(column - across / 2);
+  MainForm->SetVertPosition(row - down / 2);
 }

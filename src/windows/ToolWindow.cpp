@@ -3,11 +3,23 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMoveEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
+#include "editor/Resources.h"
 #include "editor/WindowPlacement.h"
+
+namespace {
+
+const int kFoldedHeight = 52;
+const int kUnfoldedMaxHeight = 587;
+
+}  // namespace
 
 TToolWindow::TToolWindow(QWidget* parent, const QString& caption, QAction* TMainForm::*showItem)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), showItem_(showItem) {
@@ -37,4 +49,52 @@ void TToolWindow::moveEvent(QMoveEvent* event) {
   if (framed_ || frameGeometry().size() == size()) return;
   framed_ = true;
   PlaceWindow(this, placement_);
+}
+
+QToolBar* TToolWindow::MakeToolBar() {
+  auto* bar = new QToolBar(this);
+  bar->setIconSize(QSize(18, 18));
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setContextMenuPolicy(Qt::PreventContextMenu);
+  return bar;
+}
+
+QToolButton* TToolWindow::AddToolButton(QToolBar* bar, const char* image, const char* hint,
+                                        std::function<void()> click) {
+  auto* button = new QToolButton(bar);
+  button->setIcon(ToolbarImage(image));
+  button->setIconSize(QSize(18, 18));
+  button->setFixedSize(25, 24);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setToolTip(QString::fromUtf8(hint));
+  connect(button, &QToolButton::clicked, this, std::move(click));
+  bar->addWidget(button);
+  return button;
+}
+
+int TToolWindow::FrameExtraHeight() const {
+  return frameGeometry().height() - height();
+}
+
+void TToolWindow::ToggleFolded(QToolButton* button, std::initializer_list<QWidget*> panes) {
+  const int frame = FrameExtraHeight();
+  // Flipped first: the resizes below lay the window out for the new state.
+  Minimized = !Minimized;
+  if (Minimized) {
+    RestoreHeight = frameGeometry().height();
+    for (QWidget* pane : panes) pane->hide();
+    // A layout keeps the minimum height of the hidden panes until it is activated again.
+    if (layout()) layout()->activate();
+    const int folded = std::max(1, kFoldedHeight - frame);
+    resize(width(), folded);
+    setMaximumHeight(folded);
+    button->setToolTip(QStringLiteral("元に戻す"));
+  } else {
+    setMaximumHeight(std::max(1, kUnfoldedMaxHeight - frame));
+    resize(width(), std::max(1, RestoreHeight - frame));
+    for (QWidget* pane : panes) pane->show();
+    button->setToolTip(QStringLiteral("最小化"));
+  }
 }

@@ -1,12 +1,16 @@
 #pragma once
 // What the parts, layer and preview windows share: a small window that stays on top of the
-// main window, hides all tool windows on Escape, and unchecks its Show-menu item when closed
-// with its close box.
+// main window, hides all tool windows on Escape, unchecks its Show-menu item when closed with
+// its close box, and can fold itself up to its toolbar.
 #include <QWidget>
+#include <functional>
+#include <initializer_list>
 
 #include "formats/ProjectRecords.h"
 
 class QAction;
+class QToolBar;
+class QToolButton;
 class TMainForm;
 
 class TToolWindow : public QWidget {
@@ -17,12 +21,26 @@ class TToolWindow : public QWidget {
   // once the window manager has framed the window; then the placement is made again.
   void Place(const TWindowRecord& record);
 
+  bool Minimized = false;  // folded up to the toolbar
+  int RestoreHeight = 0;   // frame height before folding
+
  protected:
+  // A toolbar with the editor's flat 25 x 24 buttons.
+  QToolBar* MakeToolBar();
+  // A flat button with an 18 x 18 image from the toolbar resources and a hint.
+  QToolButton* AddToolButton(QToolBar* bar, const char* image, const char* hint,
+                             std::function<void()> click);
+  // Folds the frame to 52 pixels, hiding `panes`, or restores the height it had and shows
+  // them again; the button's hint says what a click will do next.
+  void ToggleFolded(QToolButton* button, std::initializer_list<QWidget*> panes);
+
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
 
  private:
+  int FrameExtraHeight() const;
+
   QAction* TMainForm::*showItem_;
   TWindowRecord placement_;
   bool framed_ = false;

@@ -12,22 +12,22 @@ void PutU32(std::string& file, size_t offset, uint32_t value) {
   PutU16(file, offset + 2, value >> 16);
 }
 
-std::string BuildBmp(const BmpSpec& spec) {
-  std::string file(14 + spec.headerSize, '\0');
+std::string BuildBmp(const BmpLayoutDesc& desc) {
+  std::string file(14 + desc.headerSize, '\0');
   file[0] = 'B';
   file[1] = 'M';
-  PutU32(file, 14, spec.headerSize);
-  PutU32(file, 18, static_cast<uint32_t>(spec.width));
-  PutU32(file, 22, static_cast<uint32_t>(spec.height));
+  PutU32(file, 14, desc.headerSize);
+  PutU32(file, 18, static_cast<uint32_t>(desc.width));
+  PutU32(file, 22, static_cast<uint32_t>(desc.height));
   PutU16(file, 26, 1);
-  PutU16(file, 28, spec.bitCount);
-  PutU32(file, 30, spec.compression);
-  PutU32(file, 46, spec.colorsUsed);
-  for (uint32_t c : spec.palette) {
+  PutU16(file, 28, desc.bitCount);
+  PutU32(file, 30, desc.compression);
+  PutU32(file, 46, desc.colorsUsed);
+  for (uint32_t c : desc.palette) {
     file += {static_cast<char>(c), static_cast<char>(c >> 8), static_cast<char>(c >> 16), '\0'};
   }
   PutU32(file, 10, static_cast<uint32_t>(file.size()));
-  for (const auto& row : spec.rows) {
+  for (const auto& row : desc.rows) {
     file.append(row.begin(), row.end());
     file.append((4 - row.size() % 4) % 4, '\0');
   }

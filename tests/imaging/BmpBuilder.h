@@ -6,7 +6,7 @@
 
 #include "imaging/TBitmap.h"
 
-struct BmpSpec {
+struct BmpLayoutDesc {
   int width = 1;
   int height = 1;  // negative: rows are stored top-down
   int bitCount = 24;
@@ -18,7 +18,7 @@ struct BmpSpec {
   std::vector<std::vector<uint8_t>> rows;
 };
 
-std::string BuildBmp(const BmpSpec& spec);
+std::string BuildBmp(const BmpLayoutDesc& desc);
 void PutU16(std::string& file, size_t offset, uint32_t value);
 void PutU32(std::string& file, size_t offset, uint32_t value);
 

@@ -36,41 +36,41 @@ TBitmap Load(const std::string& file) {
 }
 
 // A 2 x 2 picture, 24 bits, bottom-up: the bottom row is stored first.
-BmpSpec TwoByTwo24() {
-  BmpSpec spec;
-  spec.width = 2;
-  spec.height = 2;
-  spec.rows = {{'C', 0, 0, 'D', 0, 0}, {'A', 0, 0, 'B', 0, 0}};
-  return spec;
+BmpLayoutDesc TwoByTwo24() {
+  BmpLayoutDesc desc;
+  desc.width = 2;
+  desc.height = 2;
+  desc.rows = {{'C', 0, 0, 'D', 0, 0}, {'A', 0, 0, 'B', 0, 0}};
+  return desc;
 }
 
 }  // namespace
 
 TEST(BmpLoad, DecodesTwentyFourBitsBottomUpAndTopDownAlike) {
   EXPECT_EQ(PictureOf(Load(BuildBmp(TwoByTwo24()))), "AB/CD");
-  BmpSpec topDown = TwoByTwo24();
+  BmpLayoutDesc topDown = TwoByTwo24();
   topDown.height = -2;
   std::swap(topDown.rows[0], topDown.rows[1]);
   EXPECT_EQ(PictureOf(Load(BuildBmp(topDown))), "AB/CD");
 }
 
 TEST(BmpLoad, ThirtyTwoBitPixelsLoseTheirFourthByte) {
-  BmpSpec spec;
-  spec.bitCount = 32;
-  spec.width = 2;
-  spec.rows = {{0x00, 0xFF, 0x00, 0x80, 0x33, 0x22, 0x11, 0xFF}};
-  const TBitmap bitmap = Load(BuildBmp(spec));
+  BmpLayoutDesc desc;
+  desc.bitCount = 32;
+  desc.width = 2;
+  desc.rows = {{0x00, 0xFF, 0x00, 0x80, 0x33, 0x22, 0x11, 0xFF}};
+  const TBitmap bitmap = Load(BuildBmp(desc));
   EXPECT_EQ(bitmap.ScanLine32(0)[0], 0x0000FF00u);
   EXPECT_EQ(bitmap.ScanLine32(0)[1], 0x00112233u);
 }
 
 TEST(BmpLoad, SixteenBitsAreFiveFiveFiveScaledToFullRange) {
-  BmpSpec spec;
-  spec.bitCount = 16;
-  spec.width = 4;
+  BmpLayoutDesc desc;
+  desc.bitCount = 16;
+  desc.width = 4;
   // white, pure red, green 1 of 31, blue 16 of 31; the top bit is ignored
-  spec.rows = {{0xFF, 0x7F, 0x00, 0xFC, 0x20, 0x00, 0x10, 0x00}};
-  const TBitmap bitmap = Load(BuildBmp(spec));
+  desc.rows = {{0xFF, 0x7F, 0x00, 0xFC, 0x20, 0x00, 0x10, 0x00}};
+  const TBitmap bitmap = Load(BuildBmp(desc));
   EXPECT_EQ(bitmap.ScanLine32(0)[0], 0x00FFFFFFu);
   EXPECT_EQ(bitmap.ScanLine32(0)[1], 0x00FF0000u);
   EXPECT_EQ(bitmap.ScanLine32(0)[2], 0x00000800u);  // round(255 / 31) = 8
@@ -78,14 +78,14 @@ TEST(BmpLoad, SixteenBitsAreFiveFiveFiveScaledToFullRange) {
 }
 
 TEST(BmpLoad, IndexedDepthsReadTheirBitsLeftmostFirst) {
-  BmpSpec one;
+  BmpLayoutDesc one;
   one.bitCount = 1;
   one.width = 10;
   one.palette = {'.', '#'};
   one.rows = {{0xA5, 0x40}};
   EXPECT_EQ(PictureOf(Load(BuildBmp(one))), "#.#..#.#.#");
 
-  BmpSpec four;
+  BmpLayoutDesc four;
   four.bitCount = 4;
   four.width = 3;
   four.colorsUsed = 4;
@@ -95,40 +95,40 @@ TEST(BmpLoad, IndexedDepthsReadTheirBitsLeftmostFirst) {
 }
 
 TEST(BmpLoad, ColourCountZeroMeansTheFullTableAndMissingEntriesAreBlack) {
-  BmpSpec spec;
-  spec.bitCount = 8;
-  spec.width = 3;
-  spec.palette.assign(256, 'x');
-  spec.palette[255] = 'y';
-  spec.rows = {{0, 255, 7}};
-  EXPECT_EQ(PictureOf(Load(BuildBmp(spec))), "xyx");
+  BmpLayoutDesc desc;
+  desc.bitCount = 8;
+  desc.width = 3;
+  desc.palette.assign(256, 'x');
+  desc.palette[255] = 'y';
+  desc.rows = {{0, 255, 7}};
+  EXPECT_EQ(PictureOf(Load(BuildBmp(desc))), "xyx");
 
-  spec.colorsUsed = 2;
-  spec.palette = {'p', 'q'};
-  spec.rows = {{1, 0, 200}};
-  EXPECT_EQ(PictureOf(Load(BuildBmp(spec))), std::string("qp") + '\0');
+  desc.colorsUsed = 2;
+  desc.palette = {'p', 'q'};
+  desc.rows = {{1, 0, 200}};
+  EXPECT_EQ(PictureOf(Load(BuildBmp(desc))), std::string("qp") + '\0');
 }
 
 TEST(BmpLoad, ColourCountAboveTheDepthIsCappedToTheFullTable) {
-  BmpSpec spec;
-  spec.bitCount = 1;
-  spec.width = 2;
-  spec.colorsUsed = 0x12345678;
-  spec.palette = {'0', '1'};
-  spec.rows = {{0x40}};
-  EXPECT_EQ(PictureOf(Load(BuildBmp(spec))), "01");
+  BmpLayoutDesc desc;
+  desc.bitCount = 1;
+  desc.width = 2;
+  desc.colorsUsed = 0x12345678;
+  desc.palette = {'0', '1'};
+  desc.rows = {{0x40}};
+  EXPECT_EQ(PictureOf(Load(BuildBmp(desc))), "01");
 }
 
 TEST(BmpLoad, LongerInfoHeadersPutTheColourTableAfterThemselves) {
   for (uint32_t headerSize : {40u, 52u, 56u, 108u, 124u}) {
-    BmpSpec spec;
-    spec.headerSize = headerSize;
-    spec.bitCount = 8;
-    spec.width = 2;
-    spec.colorsUsed = 2;
-    spec.palette = {'L', 'R'};
-    spec.rows = {{0, 1}};
-    EXPECT_EQ(PictureOf(Load(BuildBmp(spec))), "LR") << headerSize;
+    BmpLayoutDesc desc;
+    desc.headerSize = headerSize;
+    desc.bitCount = 8;
+    desc.width = 2;
+    desc.colorsUsed = 2;
+    desc.palette = {'L', 'R'};
+    desc.rows = {{0, 1}};
+    EXPECT_EQ(PictureOf(Load(BuildBmp(desc))), "LR") << headerSize;
   }
 }
 
@@ -145,35 +145,35 @@ TEST(BmpLoad, HeadersThatOnlyNeedNormalisingAreRead) {
 
 TEST(BmpLoad, CompressionOneToFiveIsRefusedAndSixUpIsReadUncompressed) {
   for (uint32_t compression = 1; compression <= 5; ++compression) {
-    BmpSpec spec = TwoByTwo24();
-    spec.compression = compression;
-    EXPECT_EQ(LoadError(BuildBmp(spec)), kCompressed) << compression;
+    BmpLayoutDesc desc = TwoByTwo24();
+    desc.compression = compression;
+    EXPECT_EQ(LoadError(BuildBmp(desc)), kCompressed) << compression;
   }
   for (uint32_t compression : {6u, 11u, 0xFFFFFFFFu}) {
-    BmpSpec spec = TwoByTwo24();
-    spec.compression = compression;
-    EXPECT_EQ(PictureOf(Load(BuildBmp(spec))), "AB/CD") << compression;
+    BmpLayoutDesc desc = TwoByTwo24();
+    desc.compression = compression;
+    EXPECT_EQ(PictureOf(Load(BuildBmp(desc))), "AB/CD") << compression;
   }
 }
 
 TEST(BmpLoad, SixteenBitBitFieldsAreRefusedButTheSamePixelsUncompressedAreRead) {
-  BmpSpec spec;
-  spec.bitCount = 16;
-  spec.compression = 3;
-  spec.rows = {{0x00, 0x7C}};
-  EXPECT_EQ(LoadError(BuildBmp(spec)), kCompressed);
-  spec.compression = 0;
-  EXPECT_EQ(Load(BuildBmp(spec)).ScanLine32(0)[0], 0x00FF0000u);
+  BmpLayoutDesc desc;
+  desc.bitCount = 16;
+  desc.compression = 3;
+  desc.rows = {{0x00, 0x7C}};
+  EXPECT_EQ(LoadError(BuildBmp(desc)), kCompressed);
+  desc.compression = 0;
+  EXPECT_EQ(Load(BuildBmp(desc)).ScanLine32(0)[0], 0x00FF0000u);
 }
 
 // A 1 x 1 picture of 8 bits whose one colour sits right after the header; the pixel
 // array holds `pixelBytes` bytes at `offset`.
 std::string OnePixelFile(uint32_t offset, size_t pixelBytes) {
-  BmpSpec spec;
-  spec.bitCount = 8;
-  spec.colorsUsed = 1;
-  spec.palette = {'Q'};
-  std::string file = BuildBmp(spec);
+  BmpLayoutDesc desc;
+  desc.bitCount = 8;
+  desc.colorsUsed = 1;
+  desc.palette = {'Q'};
+  std::string file = BuildBmp(desc);
   file.resize(offset + pixelBytes, '\0');
   PutU32(file, 10, offset);
   return file;
@@ -232,13 +232,13 @@ TEST(BmpLoad, ImpossibleSizesAreRefusedWithoutAllocating) {
 }
 
 TEST(BmpLoad, PicturesAboveTheLimitAreRefusedEvenWhenTheFileHoldsThem) {
-  BmpSpec spec;
-  spec.bitCount = 1;
-  spec.width = 1 << 15;
-  spec.height = (1 << 13) + 1;  // 2^28 + 2^15 pixels in 32 MiB of bits
-  spec.palette = {0, 0};
-  std::string file = BuildBmp(spec);
-  file.resize(file.size() + (size_t{1} << 15) / 8 * spec.height);
+  BmpLayoutDesc desc;
+  desc.bitCount = 1;
+  desc.width = 1 << 15;
+  desc.height = (1 << 13) + 1;  // 2^28 + 2^15 pixels in 32 MiB of bits
+  desc.palette = {0, 0};
+  std::string file = BuildBmp(desc);
+  file.resize(file.size() + (size_t{1} << 15) / 8 * desc.height);
   EXPECT_EQ(LoadError(file), "画像が大きすぎます");
 }
 
@@ -256,9 +256,9 @@ TEST(BmpLoad, UnknownHeadersAndDepthsCannotBeCreated) {
 }
 
 TEST(BmpLoad, HeaderLongerThanTheFileIsRefused) {
-  BmpSpec spec = TwoByTwo24();
-  spec.headerSize = 124;
-  std::string file = BuildBmp(spec);
+  BmpLayoutDesc desc = TwoByTwo24();
+  desc.headerSize = 124;
+  std::string file = BuildBmp(desc);
   PutU32(file, 10, 60);
   file.resize(130);
   EXPECT_EQ(LoadError(file), kCreateFailed);
@@ -272,18 +272,18 @@ TEST(BmpLoad, CoreHeadersAreRefusedBeforeTheirColoursAreTakenForCompression) {
 }
 
 TEST(BmpLoad, ColourTablePastTheEndIsRefused) {
-  BmpSpec spec;
-  spec.bitCount = 8;
-  spec.colorsUsed = 200;
-  spec.palette.assign(2, 'c');
-  spec.rows = {{0}};
-  EXPECT_EQ(LoadError(BuildBmp(spec)), kBadFile);
+  BmpLayoutDesc desc;
+  desc.bitCount = 8;
+  desc.colorsUsed = 200;
+  desc.palette.assign(2, 'c');
+  desc.rows = {{0}};
+  EXPECT_EQ(LoadError(BuildBmp(desc)), kBadFile);
 }
 
 TEST(BmpLoad, ASecondLoadReplacesTheFirstPicture) {
   TBitmap target;
   LoadInto(target, BuildBmp(TwoByTwo24()));
-  BmpSpec wide;
+  BmpLayoutDesc wide;
   wide.width = 3;
   wide.rows = {{'x', 0, 0, 'y', 0, 0, 'z', 0, 0}};
   LoadInto(target, BuildBmp(wide));

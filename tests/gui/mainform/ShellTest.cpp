@@ -136,12 +136,13 @@ TEST_F(ShellTest, ClosingAsksAboutUnsavedChanges) {
   prompter.QueueAnswer(MsgResult::Yes);  // the save is cancelled
   EXPECT_FALSE(MainForm->close());
   EXPECT_NE(Map, nullptr);
+  EXPECT_EQ(prompter.Boxes().at(2).kind, PromptCall::SaveFile);
 
   prompter.QueueAnswer(MsgResult::No);
   EXPECT_TRUE(MainForm->close());
   EXPECT_EQ(Map, nullptr);
   EXPECT_FALSE(MainForm->DrawingEnabled);
-  EXPECT_EQ(prompter.Boxes().size(), 3u);
+  EXPECT_EQ(prompter.Boxes().size(), 4u);
 }
 
 TEST_F(ShellTest, ClosingAnUnmodifiedMapAsksNothing) {
@@ -185,15 +186,15 @@ TEST_F(ShellTest, ShowMenuAndButtonsToggleToolWindows) {
   PreviewForm->close();
   EXPECT_FALSE(MainForm->N2->isChecked());
 
-  // A new map starts from the default settings, which show all three, and ends any Escape
+  // A new map keeps the check marks, shows the checked windows again and ends any Escape
   // hiding.
   MainForm->HideTollWindows();
   NewMap(10, 10, 16);
   EXPECT_FALSE(MainForm->ToolWindowsHidden);
-  EXPECT_TRUE(MainForm->N2->isChecked());
+  EXPECT_FALSE(MainForm->N2->isChecked());
   EXPECT_TRUE(ChipForm->isVisible());
   EXPECT_TRUE(LayerForm->isVisible());
-  EXPECT_TRUE(PreviewForm->isVisible());
+  EXPECT_FALSE(PreviewForm->isVisible());
 }
 
 TEST_F(ShellTest, NewMapResetsTheEditor) {

@@ -1,0 +1,50 @@
+#include "editor/FileDialogs.h"
+
+#include <QFileInfo>
+
+#include "formats/FileTexts.h"
+#include "formats/ImagePath.h"
+
+std::string ProposedFileName(const std::string& displayName) {
+  const size_t dot = displayName.rfind('.');
+  return dot == std::string::npos ? displayName : displayName.substr(0, dot);
+}
+
+std::string ProjectFolder(const std::string& fullPath) {
+  return fullPath.empty() ? std::string() : FolderPart(fullPath);
+}
+
+std::string FileExtension(const std::string& path) {
+  const std::string name = FileNamePart(path);
+  const size_t dot = name.rfind('.');
+  return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+bool FileExists(const std::string& path) {
+  return QFileInfo::exists(QString::fromStdString(path));
+}
+
+FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt, const char* title,
+                                    const std::string& projectPath,
+                                    const std::string& displayName) {
+  FileDialogRequest request;
+  request.filter = filter;
+  request.defaultExt = defaultExt;
+  request.title = title;
+  request.initialDir = ProjectFolder(projectPath);
+  request.fileName = ProposedFileName(displayName);
+  return request;
+}
+
+bool AskOverwrite(QWidget* owner) {
+  return Prompter().MessageBox(owner, filedialog::kOverwriteQuestion, filetext::kQuestionCaption,
+                               MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;
+}
+
+bool ChooseFileToWrite(QWidget* owner, const FileDialogRequest& request, FileDialogResult& chosen) {
+  for (;;) {
+    chosen = Prompter().SaveFileDialog(owner, request);
+    if (!chosen.accepted) return false;
+    if (!FileExists(chosen.path) || AskOverwrite(owner)) return true;
+  }
+}

@@ -1,0 +1,150 @@
+// Importing and exporting map data: FMF, the two CSV forms and one bitmap of the whole map.
+#include <QAction>
+#include <exception>
+
+#include "editor/EditorLoadHost.h"
+#include "editor/FileDialogs.h"
+#include "editor/Globals.h"
+#include "editor/MainFormUnit.h"
+#include "formats/FMFReader.h"
+#include "formats/FileTexts.h"
+#include "formats/ImagePath.h"
+#include "model/MapDataUnit.h"
+#include "platform/Prompter.h"
+
+namespace {
+
+const char kExportFilter[] =
+    "Fixed Mapdata File (*.fmf)|*.fmf|CSV Text File v1(*.csv)|*.csv|CSV Text File "
+    "v2(*.csv)|*.csv|Bitmap File (*.bmp)|*.bmp";
+const char kBitmapSizeQuestion[] =
+    "ピクセルのビットマップ画像を生成しますがよろしいですか？("
+    "あまりにも大きいビットマップを出力しよう"
+    "とするとアプリケーションが応答しなくなる場合があります。)";
+const char kShortBitmapSizeQuestion[] = "ピクセルのビットマップ画像を生成しますがよろしいですか？";
+
+// The export dialog's file types, by their place in the filter.
+enum TExportType { kFmf = 1, kCsv1 = 2, kCsv2 = 3, kBitmap = 4 };
+
+}  // namespace
+
+// --- import -------------------------------------------------------------------------------------
+
+void TMainForm::N32Click() {
+  if (!N32->isEnabled() || !Map) return;
+  FileDialogRequest request;
+  request.filter = "Fixed Mapdata File (*.fmf)|*.fmf";
+  request.defaultExt = "fmf";
+  request.title = "マップデータの読み込み(fmf)";
+  const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
+  if (!chosen.accepted) return;
+  const std::string extension = FileExtension(chosen.path);
+  bool imported = false;
+  if (extension == ".fmf") {
+    if (!AskToSaveChanges()) return;
+    imported = ReadMapData(chosen.path);
+  } else if (extension == ".csv") {
+    imported = importCSV(chosen.path);
+  } else {
+    return;
+  }
+  if (!imported)
+    Prompter().MessageBox(this, filetext::kFmfImportFailed, filetext::kErrorCaption, MsgIcon::Error,
+                          MsgButtons::OK);
+}
+
+// The import replaces the document, so unsaved changes are offered for saving first.
+bool TMainForm::importFMF(const std::string& path) {
+  if (!Map || !AskToSaveChanges()) return false;
+  return ReadMapData(path);
+}
+
+// CSV files are exported only; there is no reading them back yet.
+bool TMainForm::importCSV(const std::string&) {
+  return true;
+}
+
+bool TMainForm::ReadMapData(const std::string& path) {
+  TEditorLoadHost host(nullptr);
+  TFileResult result;
+  try {
+    result = ImportFMFFile(path, *Map, Records.header, host);
+  } catch (const std::exception& e) {
+    result = TFileResult::Failure(e.what());
+  }
+  if (!result) {
+    ReplaceByDefaultMap(FileNamePart(path), result.reason);
+    return false;
+  }
+  Init();  // also leaves the map untitled, so the next save asks for a name
+  DrawingEnabled = false;
+  ApplyEditorFlags();
+  CellWidth = Map->GetPartWidth();
+  CellHeight = Map->GetPartHeight();
+  DrawingEnabled = true;
+  FormResize();
+  FormatTittle();
+  Map->SetModified();  // an imported map has never been saved
+  FinishOpenedMap();
+  return true;
+}
+
+// --- export -------------------------------------------------------------------------------------
+
+void TMainForm::N31Click() {
+  if (!N31->isEnabled() || !Map || !Map->IsReady()) return;
+  const FileDialogRequest request =
+      SaveDialogRequest(kExportFilter, "fmf", "マップデータの書き出し", FileName, MapName);
+  FileDialogResult chosen;
+  if (!ChooseFileToWrite(this, request, chosen)) return;
+  ExportMapData(chosen.path, chosen.filterIndex);
+}
+
+// The type chosen in the dialog decides the format, whatever extension the name has.
+void TMainForm::ExportMapData(const std::string& path, int type) {
+  switch (type) {
+    case kFmf:
+      if (!Map->ExportFMF(path)) ReportExportFailure(filetext::kFmfExportFailed);
+      break;
+    case kCsv1:
+      if (!Map->ExportCSV1(path)) ReportExportFailure(filetext::kCsv1ExportFailed);
+      break;
+    case kCsv2:
+      if (!Map->ExportCSV2(path)) ReportExportFailure(filetext::kCsv2ExportFailed);
+      break;
+    case kBitmap:
+      if (!AskBitmapSize(kBitmapSizeQuestion)) return;
+      if (!Map->ExportBitmap(path, Records.transparentPart.number, Records.colorKey.enabled,
+                             Records.colorKey.color))
+        ReportExportFailure(filetext::kBitmapExportFailed);
+      break;
+    default:
+      break;
+  }
+}
+
+// The bitmap alone: asks for the size first, then for the file, and writes it as the export
+// command's bitmap type does.
+void TMainForm::N34Click() {
+  if (!Map || !Map->IsReady()) return;
+  if (!AskBitmapSize(kShortBitmapSizeQuestion)) return;
+  const FileDialogRequest request = SaveDialogRequest(
+      "Bitmap File (*.bmp)|*.bmp", "bmp", "マップデータの書き出し(Bitmap)", FileName, MapName);
+  FileDialogResult chosen;
+  if (!ChooseFileToWrite(this, request, chosen)) return;
+  if (!Map->ExportBitmap(chosen.path, Records.transparentPart.number, Records.colorKey.enabled,
+                         Records.colorKey.color))
+    ReportExportFailure(filetext::kBitmapExportFailed);
+}
+
+bool TMainForm::AskBitmapSize(const std::string& tail) {
+  const int64_t width = int64_t{Map->GetWidth()} * Map->GetPartWidth();
+  const int64_t height = int64_t{Map->GetHeight()} * Map->GetPartHeight();
+  const std::string text = std::to_string(width) + "*" + std::to_string(height) + tail;
+  return Prompter().MessageBox(this, text, filetext::kQuestionCaption, MsgIcon::Warning,
+                               MsgButtons::OKCancel) == MsgResult::OK;
+}
+
+void TMainForm::ReportExportFailure(const char* text) {
+  Prompter().MessageBox(this, text, filetext::kQuestionCaption, MsgIcon::Error, MsgButtons::OK);
+}
