@@ -634,9 +634,9 @@ def project():
         chunk(b"Ver_", bytes([1, 5, 2, ord("b")])),
         chunk(b"UMFh", struct.pack("<IIIIBBBB", W, H, T, T, len(LAYERS), 8, 1, 255)),
         chunk(b"mWin", window(0, 0, 1000, 780, 256)),
-        chunk(b"cWin", window(1010, 0, 560, 300, 256)),
-        chunk(b"lWin", window(1010, 310, 250, 160, 256)),
-        chunk(b"pWin", window(1270, 310, 200, 170, 4)),
+        chunk(b"cWin", window(1010, 0, 548, 300, 256)),
+        chunk(b"lWin", window(1010, 330, 250, 140, 256)),
+        chunk(b"pWin", window(1270, 330, 176, 196, 4)),
         chunk(b"Env_", bytes([0, 0, 0, 1])),                    # no grid; cursor grid
         chunk(b"Marh", bytes([0, 0])),
         chunk(b"ColK", struct.pack("<BIB", 1, 0x0000FF00, 0)),  # transparency on, key green
