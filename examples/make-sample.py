@@ -652,6 +652,7 @@ def project():
 
 def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(folder, exist_ok=True)
     with open(os.path.join(folder, "parts.bmp"), "wb") as f:
         f.write(bmp24(draw_sheet()))
     with open(os.path.join(folder, "sample.bwp"), "wb") as f:
