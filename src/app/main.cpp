@@ -11,6 +11,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimwell"));
+  QApplication::setDesktopFileName(QStringLiteral("brimwell"));  // brimwell.desktop, for its icon
   QtPrompter prompter;
   SetPrompter(&prompter);
   QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState s) {
