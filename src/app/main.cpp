@@ -1,17 +1,43 @@
 // The editor's start-up: application, prompter, activation, the document and the windows, the
 // first map, the project (or FMF file) named on the command line, then the message loop.
 #include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QStringList>
+#include <QTranslator>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "editor/StartupFile.h"
 #include "platform/QtPrompter.h"
 
+namespace {
+
+// The interface is Japanese: Qt's own dialogs (files, colours) speak it too when the system
+// has Qt's translations, and one Japanese font keeps digits and kana of a label alike.
+void UseJapanese(QApplication& app, QTranslator& translator) {
+  if (translator.load(QStringLiteral("qtbase_ja"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&translator);
+  for (const QString& family : {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}) {
+    if (QFontDatabase::families().contains(family)) {
+      QFont font = app.font();
+      font.setFamily(family);
+      QApplication::setFont(font);
+      break;
+    }
+  }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimwell"));
   QApplication::setDesktopFileName(QStringLiteral("brimwell"));  // brimwell.desktop, for its icon
+  QTranslator translator;
+  UseJapanese(app, translator);
   QtPrompter prompter;
   SetPrompter(&prompter);
   QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState s) {

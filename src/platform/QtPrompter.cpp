@@ -1,5 +1,6 @@
 #include "platform/QtPrompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -45,6 +46,19 @@ MsgResult FromQt(int answer, MsgButtons buttons) {
   if (buttons == MsgButtons::OK) return MsgResult::OK;
   if (buttons == MsgButtons::YesNo) return MsgResult::No;
   return MsgResult::Cancel;
+}
+
+// The buttons speak the interface's language whether or not Qt's translations are installed.
+void NameButtons(QMessageBox& box) {
+  const struct {
+    QMessageBox::StandardButton button;
+    const char* text;
+  } names[] = {{QMessageBox::Ok, "OK"},
+               {QMessageBox::Cancel, "キャンセル"},
+               {QMessageBox::Yes, "はい(&Y)"},
+               {QMessageBox::No, "いいえ(&N)"}};
+  for (const auto& name : names)
+    if (QAbstractButton* b = box.button(name.button)) b->setText(QString::fromUtf8(name.text));
 }
 
 FileDialogResult RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
@@ -96,12 +110,14 @@ QStringList QtNameFilters(const std::string& filter) {
 MsgResult QtPrompter::MessageBox(QWidget* owner, const std::string& text,
                                  const std::string& caption, MsgIcon icon, MsgButtons buttons) {
   QMessageBox box(ToQt(icon), Q(caption), Q(text), ToQt(buttons), OwnerOrActive(owner));
+  NameButtons(box);
   return FromQt(box.exec(), buttons);
 }
 
 void QtPrompter::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), Q(text), QMessageBox::Ok,
                   QApplication::activeWindow());
+  NameButtons(box);
   box.exec();
 }
 
