@@ -26,7 +26,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for tool in Xvfb openbox xdotool python3; do
+for tool in Xvfb openbox xdotool xwininfo xprop python3; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 [ -x "$editor" ] && [ -x "$cli" ] || fail "build $editor and $cli first"
@@ -64,6 +64,40 @@ window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Brimwell map\.
   fail "the editor's window with the project did not appear"
 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || xdotool windowfocus --sync "$window"
 sleep 0.5
+
+# Each window's frame, title bar included, covers the rectangle that the project stores for it
+# (the window manager frames the windows a moment after they appear).
+python3 - "$work/map.bwp" <<'PY' || fail "the windows are not where the project puts them"
+import re, struct, subprocess, sys, time
+data = open(sys.argv[1], "rb").read()
+records, at = {}, 12
+while at + 8 <= len(data):
+    kind, size = data[at:at + 4], struct.unpack_from("<I", data, at + 4)[0]
+    if kind in (b"mWin", b"cWin", b"lWin", b"pWin"):
+        records[kind] = struct.unpack_from("<iiii", data, at + 8)
+    at += 8 + size + (size & 1)
+titles = {b"mWin": "^Brimwell map\\.bwp", b"cWin": "^パーツ$", b"lWin": "^レイヤー$", b"pWin": "^プレビュー$"}
+
+def frame(title):
+    wid = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                         capture_output=True, text=True).stdout.split()[0]
+    info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True).stdout
+    x, y, w, h = (int(re.search(key + r":\s+(-?\d+)", info).group(1)) for key in
+                  ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
+    extents = subprocess.run(["xprop", "-id", wid, "_NET_FRAME_EXTENTS"],
+                             capture_output=True, text=True).stdout
+    l, r, t, b = (int(v) for v in re.findall(r"-?\d+", extents.split("=")[-1])) if "=" in extents else (0, 0, 0, 0)
+    return (x - l, y - t, w + l + r, h + t + b)
+
+for _ in range(50):
+    found = {kind: frame(title) for kind, title in titles.items()}
+    if all(found[k] == records[k] for k in records):
+        break
+    time.sleep(0.1)
+for kind in records:
+    print("e2e: %s stored %s, frame %s" % (kind.decode(), records[kind], found[kind]))
+sys.exit(0 if all(found[k] == records[k] for k in records) else 1)
+PY
 
 # Paint with the pen (the tool at start, part 0 selected): two clicks well inside the view.
 for point in "120 160" "260 300"; do
