@@ -181,6 +181,25 @@ TEST_F(PreviewTest, FrameFollowsTheMainView) {
   EXPECT_LT(Preview().ViewFrame.width(), frame.width());
 }
 
+// Where the main view's frame runs past the miniature, the scroll bar and the status bar
+// cover it.
+TEST_F(PreviewTest, TheFrameIsCutAtTheMiniaturesEdge) {
+  SetScale(4);
+  MainForm->SetVertPosition(30);
+  const TPreviewForm& p = Preview();
+  ASSERT_GT(p.ViewFrame.bottom(), p.PreviewHeight);
+  const QImage shot = Preview().grab().toImage();
+  const int below = p.ToolBarHeight() + p.PreviewHeight;
+  int red = 0;
+  for (int y = below; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) red += shot.pixel(x, y) == qRgb(255, 0, 0);
+  EXPECT_EQ(red, 0);
+  int inside = 0;
+  for (int y = p.ToolBarHeight(); y < below; ++y)
+    inside += shot.pixel(p.ViewFrame.left(), y) == qRgb(255, 0, 0);
+  EXPECT_GT(inside, 0);
+}
+
 TEST_F(PreviewTest, PressingCentresTheMainView) {
   const int tb = Preview().ToolBarHeight();
   const int across = MainForm->ViewWidth / MainForm->CellWidth;
