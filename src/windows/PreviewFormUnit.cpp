@@ -189,8 +189,13 @@ void TPreviewForm::Unfold() {
 // --- jumping the main view
 // ------------------------------------------------------------------------
 
+// Only the miniature's area answers; the toolbar and the status bar pass their presses on.
 void TPreviewForm::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (Minimized || !QRect(0, ToolBarHeight(), PreviewWidth, PreviewHeight).contains(p)) {
+    event->ignore();
+    return;
+  }
   FormMouseDown(p.x(), p.y());
 }
 

@@ -221,6 +221,20 @@ TEST_F(PreviewTest, PressingCentresTheMainView) {
   QTest::mouseRelease(&Preview(), Qt::LeftButton, {}, QPoint(0, tb));
 }
 
+// Presses that the toolbar and the status bar pass on are not presses on the miniature.
+TEST_F(PreviewTest, PressesBesideTheMiniatureLeaveTheMainView) {
+  MainForm->SetHorizPosition(20);
+  MainForm->SetVertPosition(20);
+  const int tb = Preview().ToolBarHeight();
+  for (const QPoint at : {QPoint(150, tb - 5), QPoint(20, Preview().height() - 3)}) {
+    QTest::mousePress(&Preview(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(Preview().Dragging);
+    QTest::mouseRelease(&Preview(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(MainForm->ScrollX, 20);
+    EXPECT_EQ(MainForm->ScrollY, 20);
+  }
+}
+
 TEST_F(PreviewTest, FoldingToTheToolbarAndBack) {
   const int height = Preview().height();
   Preview().ToolButton5Click();
