@@ -43,7 +43,8 @@ def frame(title):
 
 def main():
     records = stored_rectangles(sys.argv[1])
-    titles = dict(TOOL_TITLES, **{b"mWin": sys.argv[2]})
+    titles = dict(TOOL_TITLES)
+    titles[b"mWin"] = sys.argv[2]
     for _ in range(50):
         found = {kind: frame(titles[kind]) for kind in records}
         if all(found[kind] == records[kind] for kind in records):
