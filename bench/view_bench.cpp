@@ -113,6 +113,14 @@ void BM_FullRedraw_Half_AllHoled(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRedraw_Half_AllHoled)->Unit(benchmark::kMillisecond);
 
+// Part numbers on every one of the 240 x 135 cells.
+void BM_FullRedraw_Half_PartNumbers(benchmark::State& state) {
+  MainForm->P2Click();
+  Redraw(state, 8, TypicalPart);
+  MainForm->P2Click();
+}
+BENCHMARK(BM_FullRedraw_Half_PartNumbers)->Unit(benchmark::kMillisecond);
+
 void BM_BufferCopy(benchmark::State& state) {
   const TBitmap& buffer = MainForm->BackBuffer;
   std::vector<uint8_t> copy(static_cast<size_t>(buffer.Stride()) * buffer.Height());

@@ -263,3 +263,14 @@ void TMainForm::AssignZoomShortcuts() {
   N9->setShortcuts({Keys(ctrlAlt | keypad, Qt::Key_Minus)});
   N10->setShortcuts({Keys(ctrlAlt, Qt::Key_Return), Keys(ctrlAlt | keypad, Qt::Key_Enter)});
 }
+
+bool TMainForm::RunKeypadShortcut(int key, Qt::KeyboardModifiers shift) {
+  if (!(shift & Qt::KeypadModifier)) return false;
+  const QKeySequence pressed(QKeyCombination(shift, static_cast<Qt::Key>(key)));
+  for (QAction* item : {I1, O1, Z1, N8, N9, N10}) {
+    if (!item->isEnabled() || !item->shortcuts().contains(pressed)) continue;
+    item->trigger();
+    return true;
+  }
+  return false;
+}

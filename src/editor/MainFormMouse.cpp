@@ -217,12 +217,13 @@ void TMainForm::AutoScroll(int x, int y) {
   if (y < CellHeight) SetVertPosition(ScrollY - 1);
 }
 
-// Over the selection the select tools offer to move it.
+// Over the selection the rectangle-select tool's cross offers to move it. The tiling pen and
+// the pattern select keep their own cursors.
 void TMainForm::UpdateMoveCursor(const QPoint& mapCell) {
-  if (!View || !IsSelectTool(Tool)) return;
-  const bool over = Selection.active && Contains(Selection, mapCell);
+  if (!View || !(IsSelectTool(Tool) || Tool == TToolKind::TilePen) || !Selection.active) return;
+  const bool over = Contains(Selection, mapCell);
   const Qt::CursorShape shape = View->cursor().shape();
-  if (over && shape != Qt::SizeAllCursor)
+  if (over && shape == Qt::CrossCursor)
     View->setCursor(QCursor(Qt::SizeAllCursor));
   else if (!over && shape == Qt::SizeAllCursor)
     View->setCursor(ToolCursor(Tool));

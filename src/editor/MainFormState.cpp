@@ -2,6 +2,7 @@
 // toggles, and the view's keyboard and wheel.
 #include <QAction>
 #include <QGuiApplication>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
@@ -46,7 +47,8 @@ void TMainForm::SetDefaultEditorFlag() {
 
 void TMainForm::ApplyEditorFlags() {
   KeepOnScreen(Records.mainWin, 0, 0);
-  PlaceWindow(this, Records.mainWin);
+  placement_ = Records.mainWin;
+  PlaceWindow(this, placement_);
   N17->setChecked(Records.colorKey.enabled);
   G1->setChecked(Records.env.grid);
   P2->setChecked(Records.env.partNumbers);
@@ -69,6 +71,15 @@ void TMainForm::ApplyEditorFlags() {
     PreviewForm->Place(Records.previewWin);
     PreviewForm->PreviewScale = std::clamp<int>(Records.previewWin.zoom, 1, 4);
   }
+}
+
+// Placed before it was shown, the window got the record's size inside its frame; once the frame
+// is known the frame takes that size, as every later placement gives it.
+void TMainForm::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (framed_ || frameGeometry().size() == size()) return;
+  framed_ = true;
+  PlaceWindow(this, placement_);
 }
 
 void TMainForm::ToolButtonMediator() {

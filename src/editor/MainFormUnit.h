@@ -22,6 +22,7 @@
 #include <string>
 
 #include "editor/BackgroundBrush.h"
+#include "editor/NumberStamps.h"
 #include "editor/PartCovers.h"
 #include "formats/ProjectRecords.h"
 #include "imaging/DIBDrawUnit.h"
@@ -112,6 +113,9 @@ class TMainForm : public QMainWindow {
   void FormKeyPress(QChar key);
   void FormMouseWheelDown(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons);
   void FormMouseWheelUp(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons);
+  // Runs the zoom command whose keypad shortcut the key is, when the platform's shortcut
+  // handling let it through (X11 does so for keypad keys); true when one ran.
+  bool RunKeypadShortcut(int key, Qt::KeyboardModifiers shift);
 
   // --- mouse (MainFormMouse.cpp) -------------------------------------------------------------
   void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -216,6 +220,7 @@ class TMainForm : public QMainWindow {
   // --- view state ---------------------------------------------------------------------------
   TBitmap BackBuffer;
   TPartCovers PartCovers;  // which parts hide the layers below them
+  TNumberStamps NumberStamps;
   int ViewWidth = 0;
   int ViewHeight = 0;
   int CellWidth = 32;  // displayed size of one cell
@@ -330,6 +335,7 @@ class TMainForm : public QMainWindow {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -390,4 +396,6 @@ class TMainForm : public QMainWindow {
   void ReportExportFailure(const char* text);
 
   int mouseHandlerDepth_ = 0;  // > 0 while a mouse handler runs
+  TWindowRecord placement_;    // the last rectangle given by ApplyEditorFlags
+  bool framed_ = false;        // the window manager's frame is known
 };

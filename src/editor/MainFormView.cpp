@@ -169,9 +169,7 @@ void TMainForm::DrawChipNumber(int column, int row, int columns, int rows) {
   const int across = CellsToDraw(column, columns, visibleColumns, Map->GetWidth(), ScrollX);
   const int down = CellsToDraw(row, rows, visibleRows, Map->GetHeight(), ScrollY);
   const TMapLayer& cells = Map->LayerAt(layer);
-  QImage view = BackBuffer.View();
-  QPainter painter(&view);
-  painter.setPen(Qt::black);
+  NumberStamps.UseFont(QFont());
   for (int r = 0; r < down; ++r) {
     const int mapY = ScrollY + row + r;
     if (mapY < 0 || mapY >= Map->GetHeight()) continue;
@@ -179,8 +177,7 @@ void TMainForm::DrawChipNumber(int column, int row, int columns, int rows) {
       const int mapX = ScrollX + column + c;
       if (mapX < 0 || mapX >= Map->GetWidth()) continue;
       const int part = cells.Cells[static_cast<size_t>(mapY) * Map->GetWidth() + mapX];
-      painter.drawText(QRect((column + c) * CellWidth + 1, (row + r) * CellHeight, 1000, 1000),
-                       Qt::AlignLeft | Qt::AlignTop, QString::number(part));
+      NumberStamps.Draw(BackBuffer, (column + c) * CellWidth + 1, (row + r) * CellHeight, part);
     }
   }
 }

@@ -42,9 +42,12 @@ void TMapView::mouseReleaseEvent(QMouseEvent* event) {
   form_->FormMouseUp(event->button(), event->modifiers(), p.x(), p.y());
 }
 
-// One step per notch; finer wheels add up to notches first.
+// One step per notch; finer wheels add up to notches first. Qt reports the wheel turned with
+// Alt held as turned sideways; it is still the wheel.
 void TMapView::wheelEvent(QWheelEvent* event) {
-  wheelAngle_ += event->angleDelta().y();
+  const QPoint angle = event->angleDelta();
+  const bool alt = event->modifiers() & Qt::AltModifier;
+  wheelAngle_ += angle.y() == 0 && alt ? angle.x() : angle.y();
   for (; wheelAngle_ <= -120; wheelAngle_ += 120)
     form_->FormMouseWheelDown(event->modifiers(), event->buttons());
   for (; wheelAngle_ >= 120; wheelAngle_ -= 120)
@@ -53,6 +56,7 @@ void TMapView::wheelEvent(QWheelEvent* event) {
 }
 
 void TMapView::keyPressEvent(QKeyEvent* event) {
+  if (form_->RunKeypadShortcut(event->key(), event->modifiers())) return;
   form_->FormKeyDown(event->key(), event->modifiers(), event->isAutoRepeat());
   const QString text = event->text();
   if (text.size() == 1) form_->FormKeyPress(text.at(0));

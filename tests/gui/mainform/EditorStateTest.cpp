@@ -1,9 +1,12 @@
 // Enabled states after each kind of change, the View toggles, the editor defaults, keys and
 // the wheel.
 #include <QAction>
+#include <QCoreApplication>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "EditorFixture.h"
+#include "editor/MapView.h"
 #include "editor/ScrollBar.h"
 #include "editor/StatusBar.h"
 #include "windows/ChipFormUnit.h"
@@ -235,4 +238,24 @@ TEST_F(EditorStateTest, ArrowsLettersAndWheelScroll) {
   MainForm->FormKeyDown(Qt::Key_Up, Qt::NoModifier, false);
   EXPECT_EQ(MainForm->ScrollY, 0);  // never above the top
   EXPECT_EQ(MainForm->TopLeftIndex, 0);
+}
+
+// The view's wheel events as X11 delivers them: a notch is 120, Alt turns it sideways.
+TEST_F(EditorStateTest, WheelNotchesOnTheView) {
+  const auto turn = [](QPoint angle, Qt::KeyboardModifiers keys) {
+    QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), angle, Qt::NoButton, keys,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(MainForm->View, &event);
+  };
+  turn({0, -120}, Qt::NoModifier);
+  EXPECT_EQ(MainForm->ScrollY, 1);
+  turn({0, -60}, Qt::NoModifier);
+  EXPECT_EQ(MainForm->ScrollY, 1);  // half a notch waits for the other half
+  turn({0, -60}, Qt::NoModifier);
+  EXPECT_EQ(MainForm->ScrollY, 2);
+  turn({-120, 0}, Qt::AltModifier);  // Alt is not Ctrl: still down
+  EXPECT_EQ(MainForm->ScrollY, 3);
+  turn({0, -120}, Qt::ControlModifier);
+  EXPECT_EQ(MainForm->ScrollX, 1);
+  EXPECT_EQ(MainForm->ScrollY, 3);
 }

@@ -145,14 +145,13 @@ TEST_F(SelectToolTest, CursorOffersToMoveTheSelection) {
   EXPECT_EQ(MainForm->View->cursor().shape(), Qt::SizeAllCursor);
   Move(8, 8);
   EXPECT_EQ(MainForm->View->cursor().shape(), Qt::CrossCursor);
-  MainForm->N24Click();
-  MainForm->A1Click();
-  Move(4, 4);
-  EXPECT_EQ(MainForm->View->cursor().shape(), Qt::SizeAllCursor);
-  MainForm->D2Click();
-  Move(5, 5);
-  EXPECT_EQ(MainForm->View->cursor().shape(),
-            MainForm->ToolCursor(TToolKind::PatternSelect).shape());
+  for (TToolKind tool : {TToolKind::PatternSelect, TToolKind::TilePen}) {
+    MainForm->SelectTool(tool);
+    MainForm->A1Click();
+    Move(4, 4);
+    Move(5, 5);
+    EXPECT_EQ(MainForm->View->cursor().shape(), MainForm->ToolCursor(tool).shape());
+  }
 }
 
 TEST_F(SelectToolTest, PatternSelectToolPicksWithTheLeftButton) {
