@@ -1,6 +1,7 @@
 #include "editor/EditorLoadHost.h"
 
 #include <QString>
+#include <QWindow>
 
 #include "editor/FileProgress.h"
 #include "editor/Globals.h"
@@ -9,10 +10,12 @@
 #include "windows/LayerFormUnit.h"
 #include "windows/PreviewFormUnit.h"
 
+// Only windows already on the screen: at start-up the windows have just been shown, and some
+// window managers lose a window that is hidden and shown again before they have taken it.
 void TEditorLoadHost::HideWindows() {
   for (QWidget* window : {static_cast<QWidget*>(MainForm), static_cast<QWidget*>(ChipForm),
                           static_cast<QWidget*>(LayerForm), static_cast<QWidget*>(PreviewForm)})
-    if (window) window->hide();
+    if (window && window->windowHandle() && window->windowHandle()->isExposed()) window->hide();
 }
 
 void TEditorLoadHost::BeforeLayers(int layerCount) {

@@ -60,7 +60,7 @@ void TMainForm::N23Click() {
     ShowResizeFailure(this, "メモリを確保出来ませんでした");
   }
   FormResize();
-  if (PreviewForm) PreviewForm->RefreshPreview();
+  if (PreviewForm) PreviewForm->FormResize();
   FormatTittle();
 }
 

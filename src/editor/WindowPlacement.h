@@ -6,5 +6,9 @@
 class QWidget;
 
 // Moves and sizes `window` so that its frame covers the record's rectangle. Until the window
-// manager has framed the window its frame is unknown, and the record's size goes to the inside.
+// manager has framed the window its frame is unknown and the record's size goes to the inside;
+// for a few seconds the placement is made again whenever the frame is not where it belongs.
 void PlaceWindow(QWidget* window, const TWindowRecord& record);
+
+// True when the window manager has told the size of the window's frame.
+bool FrameKnown(const QWidget* window);

@@ -71,7 +71,16 @@ FileDialogResult RunFileDialog(QWidget* owner, const FileDialogRequest& request,
   dialog.setNameFilters(filters);
   if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
     dialog.selectNameFilter(filters[request.filterIndex - 1]);
-  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(Q(request.defaultExt));
+  if (!request.defaultExt.empty()) {
+    // A name typed without an extension takes the one of the chosen file type.
+    const QString defaultExt = Q(request.defaultExt);
+    const auto follow = [&dialog, &request, filters, defaultExt](const QString& chosen) {
+      dialog.setDefaultSuffix(
+          FilterSuffix(request.filter, static_cast<int>(filters.indexOf(chosen)), defaultExt));
+    };
+    follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+  }
   if (!request.fileName.empty()) dialog.selectFile(Q(request.fileName));
 
   FileDialogResult result;
@@ -105,6 +114,19 @@ QStringList QtNameFilters(const std::string& filter) {
     result << text;
   }
   return result;
+}
+
+QString FilterSuffix(const std::string& filter, int index, const QString& defaultExt) {
+  const QStringList parts = Q(filter).split(QLatin1Char('|'));
+  const int at = 2 * index + 1;
+  if (index < 0 || at >= parts.size()) return defaultExt;
+  const QString pattern = parts[at].trimmed();
+  const QString ext = pattern.mid(2);
+  if (!pattern.startsWith(QLatin1String("*.")) || ext.isEmpty() ||
+      ext.contains(QLatin1Char('*')) || ext.contains(QLatin1Char(';')) ||
+      ext.contains(QLatin1Char('.')))
+    return defaultExt;
+  return ext;
 }
 
 MsgResult QtPrompter::MessageBox(QWidget* owner, const std::string& text,

@@ -18,3 +18,6 @@ class QtPrompter final : public IPrompter {
 
 // "Text (*.a)|*.a|Other (*.b)|*.b" -> the Qt name filters "Text (*.a)", "Other (*.b)".
 QStringList QtNameFilters(const std::string& filter);
+// The extension that a name without one gets under filter `index` (from 0): the filter's own
+// when its pattern is a single "*.ext", else `defaultExt`.
+QString FilterSuffix(const std::string& filter, int index, const QString& defaultExt);

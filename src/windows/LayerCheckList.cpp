@@ -60,6 +60,8 @@ TLayerCheckList::TLayerCheckList(TLayerForm* form, QWidget* parent)
   setMouseTracking(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setDragEnabled(false);
+  // The window's stored size decides how many rows show, however few.
+  setMinimumSize(1, 1);
 }
 
 void TLayerCheckList::mousePressEvent(QMouseEvent* event) {
@@ -67,6 +69,8 @@ void TLayerCheckList::mousePressEvent(QMouseEvent* event) {
   pressPos_ = pos;
   pressedOnRow_ = event->button() == Qt::LeftButton && itemAt(pos) != nullptr;
   dragging_ = false;
+  // A press on a row's check box chooses that row too; the base class would only toggle it.
+  if (QListWidgetItem* item = itemAt(pos)) setCurrentItem(item);
   QListWidget::mousePressEvent(event);
 }
 

@@ -135,6 +135,8 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
   painter.drawImage(QPoint(0, top), BackBuffer.View());
   if (!HasLayers() || ViewFrame.isNull() || ViewFrame.width() <= 0 || ViewFrame.height() <= 0)
     return;
+  // What lies beyond the miniature belongs to the scroll bars and the status bar.
+  painter.setClipRect(QRect(0, top, BackBuffer.Width(), BackBuffer.Height()));
   painter.setPen(QColor(255, 0, 0));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(ViewFrame.left(), ViewFrame.top() + top, ViewFrame.width() - 1,

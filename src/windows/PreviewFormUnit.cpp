@@ -1,15 +1,12 @@
 #include "windows/PreviewFormUnit.h"
 
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
-#include "editor/Resources.h"
 #include "editor/ScrollBar.h"
 #include "editor/StatusBar.h"
 #include "model/MapDataUnit.h"
@@ -18,29 +15,6 @@ namespace {
 
 constexpr int kFoldedHeight = 52;
 constexpr int kMinWidth = 120;
-
-// The fold button's picture: a window reduced to its title bar.
-QIcon FoldImage() {
-  QPixmap pixmap(18, 18);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setPen(QColor(40, 40, 40));
-  painter.setBrush(QColor(70, 90, 160));
-  painter.drawRect(2, 6, 13, 5);
-  return QIcon(pixmap);
-}
-
-QToolButton* AddButton(QToolBar* bar, const QIcon& icon, const char* hint) {
-  auto* button = new QToolButton(bar);
-  button->setIcon(icon);
-  button->setIconSize(QSize(18, 18));
-  button->setFixedSize(25, 24);
-  button->setAutoRaise(true);
-  button->setFocusPolicy(Qt::NoFocus);
-  button->setToolTip(QString::fromUtf8(hint));
-  bar->addWidget(button);
-  return button;
-}
 
 }  // namespace
 
@@ -55,16 +29,12 @@ TPreviewForm::TPreviewForm(QWidget* parent)
 TPreviewForm::~TPreviewForm() = default;
 
 void TPreviewForm::CreateToolBar() {
-  ToolBar = new QToolBar(this);
-  ToolBar->setIconSize(QSize(18, 18));
+  ToolBar = MakeToolBar();
   ToolBar->addSeparator();
-  ToolButton2 = AddButton(ToolBar, ToolbarImage("zoomin"), "表示拡大");
-  ToolButton3 = AddButton(ToolBar, ToolbarImage("zoomout"), "表示縮小");
+  ToolButton2 = AddToolButton(ToolBar, "zoomin", "表示拡大", [this] { ToolButton2Click(); });
+  ToolButton3 = AddToolButton(ToolBar, "zoomout", "表示縮小", [this] { ToolButton3Click(); });
   ToolBar->addSeparator();
-  ToolButton5 = AddButton(ToolBar, FoldImage(), "最小化");
-  connect(ToolButton2, &QToolButton::clicked, this, [this] { ToolButton2Click(); });
-  connect(ToolButton3, &QToolButton::clicked, this, [this] { ToolButton3Click(); });
-  connect(ToolButton5, &QToolButton::clicked, this, [this] { ToolButton5Click(); });
+  ToolButton5 = AddToolButton(ToolBar, "fold", "最小化", [this] { ToolButton5Click(); });
   ToolBar->setFixedHeight(ToolBar->sizeHint().height());
 }
 
@@ -219,8 +189,13 @@ void TPreviewForm::Unfold() {
 // --- jumping the main view
 // ------------------------------------------------------------------------
 
+// Only the miniature's area answers; the toolbar and the status bar pass their presses on.
 void TPreviewForm::mousePressEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
+  if (Minimized || !QRect(0, ToolBarHeight(), PreviewWidth, PreviewHeight).contains(p)) {
+    event->ignore();
+    return;
+  }
   FormMouseDown(p.x(), p.y());
 }
 

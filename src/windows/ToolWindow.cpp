@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMoveEvent>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -40,15 +39,7 @@ void TToolWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TToolWindow::Place(const TWindowRecord& record) {
-  placement_ = record;
   PlaceWindow(this, record);
-}
-
-void TToolWindow::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  if (framed_ || frameGeometry().size() == size()) return;
-  framed_ = true;
-  PlaceWindow(this, placement_);
 }
 
 QToolBar* TToolWindow::MakeToolBar() {

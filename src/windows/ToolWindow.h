@@ -17,8 +17,7 @@ class TToolWindow : public QWidget {
  public:
   TToolWindow(QWidget* parent, const QString& caption, QAction* TMainForm::*showItem);
 
-  // Places the window's frame on `record` (see PlaceWindow). The frame's size is known only
-  // once the window manager has framed the window; then the placement is made again.
+  // Places the window's frame on `record` (see PlaceWindow).
   void Place(const TWindowRecord& record);
 
   bool Minimized = false;  // folded up to the toolbar
@@ -36,12 +35,9 @@ class TToolWindow : public QWidget {
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
 
  private:
   int FrameExtraHeight() const;
 
   QAction* TMainForm::*showItem_;
-  TWindowRecord placement_;
-  bool framed_ = false;
 };

@@ -22,6 +22,8 @@ cell() { echo $(($1 * 32 + 16)) $(($2 * 32 + 49 + 16)); }
 
 start_display
 start_editor "$work/sample.bwp" '^Brimwell sample\.bwp'
+python3 "$root/tests/e2e/framecheck.py" "$work/sample.bwp" '^Brimwell sample\.bwp' ||
+  fail "the windows are not where the project puts them"
 
 xdotool mousemove --sync --window "$window" $(cell "$pick_x" "$pick_y") && sleep 0.2
 xdotool click 3 && sleep 0.3

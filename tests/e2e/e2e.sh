@@ -20,6 +20,8 @@ PY
 
 start_display
 start_editor "$work/map.bwp" '^Brimwell map\.bwp'
+python3 "$root/tests/e2e/framecheck.py" "$work/map.bwp" '^Brimwell map\.bwp' ||
+  fail "the windows are not where the project puts them"
 
 # Paint with the pen (the tool at start, part 0 selected): two clicks well inside the view.
 for point in "120 160" "260 300"; do

@@ -22,7 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-for tool in Xvfb openbox xdotool python3; do
+for tool in Xvfb openbox xdotool xwininfo xprop python3; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 [ -x "$editor" ] && [ -x "$cli" ] || fail "build $editor and $cli first"

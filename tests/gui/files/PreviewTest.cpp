@@ -181,6 +181,25 @@ TEST_F(PreviewTest, FrameFollowsTheMainView) {
   EXPECT_LT(Preview().ViewFrame.width(), frame.width());
 }
 
+// Where the main view's frame runs past the miniature, the scroll bar and the status bar
+// cover it.
+TEST_F(PreviewTest, TheFrameIsCutAtTheMiniaturesEdge) {
+  SetScale(4);
+  MainForm->SetVertPosition(30);
+  const TPreviewForm& p = Preview();
+  ASSERT_GT(p.ViewFrame.bottom(), p.PreviewHeight);
+  const QImage shot = Preview().grab().toImage();
+  const int below = p.ToolBarHeight() + p.PreviewHeight;
+  int red = 0;
+  for (int y = below; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) red += shot.pixel(x, y) == qRgb(255, 0, 0);
+  EXPECT_EQ(red, 0);
+  int inside = 0;
+  for (int y = p.ToolBarHeight(); y < below; ++y)
+    inside += shot.pixel(p.ViewFrame.left(), y) == qRgb(255, 0, 0);
+  EXPECT_GT(inside, 0);
+}
+
 TEST_F(PreviewTest, PressingCentresTheMainView) {
   const int tb = Preview().ToolBarHeight();
   const int across = MainForm->ViewWidth / MainForm->CellWidth;
@@ -200,6 +219,20 @@ TEST_F(PreviewTest, PressingCentresTheMainView) {
   EXPECT_EQ(MainForm->ScrollX, 0);
   EXPECT_EQ(MainForm->ScrollY, 0);
   QTest::mouseRelease(&Preview(), Qt::LeftButton, {}, QPoint(0, tb));
+}
+
+// Presses that the toolbar and the status bar pass on are not presses on the miniature.
+TEST_F(PreviewTest, PressesBesideTheMiniatureLeaveTheMainView) {
+  MainForm->SetHorizPosition(20);
+  MainForm->SetVertPosition(20);
+  const int tb = Preview().ToolBarHeight();
+  for (const QPoint at : {QPoint(150, tb - 5), QPoint(20, Preview().height() - 3)}) {
+    QTest::mousePress(&Preview(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(Preview().Dragging);
+    QTest::mouseRelease(&Preview(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(MainForm->ScrollX, 20);
+    EXPECT_EQ(MainForm->ScrollY, 20);
+  }
 }
 
 TEST_F(PreviewTest, FoldingToTheToolbarAndBack) {

@@ -6,6 +6,7 @@
 
 #include "MapDialogFixture.h"
 #include "editor/ScrollBar.h"
+#include "windows/PreviewFormUnit.h"
 #include "windows/ResizeDialogUnit.h"
 
 namespace {
@@ -89,6 +90,22 @@ TEST_F(ResizeCommandTest, SameSizeStillLaysTheWindowsOut) {
   EXPECT_FALSE(Map->IsModified());
   EXPECT_GT(MainForm->ViewWidth, 1);
   EXPECT_TRUE(ViewRedrawn());
+}
+
+// The preview's scroll bars are laid out for the new size, not only its cells redrawn.
+TEST_F(ResizeCommandTest, ThePreviewIsLaidOutForTheNewSize) {
+  NewMap(100, 100, 32);
+  ASSERT_EQ(PreviewForm->HorizScrollBar->Max(), 100);
+  ASSERT_TRUE(PreviewForm->VertScrollBar->isVisibleTo(PreviewForm));
+  PreviewForm->VertScrollBar->SetPosition(40);
+  prompter.QueueAnswer(MsgResult::OK);
+  ResizeTo("10", "10");
+  EXPECT_EQ(PreviewForm->HorizScrollBar->Max(), 10);
+  EXPECT_EQ(PreviewForm->VertScrollBar->Max(), 10);
+  EXPECT_FALSE(PreviewForm->HorizScrollBar->isVisibleTo(PreviewForm));
+  EXPECT_FALSE(PreviewForm->VertScrollBar->isVisibleTo(PreviewForm));
+  EXPECT_EQ(PreviewForm->PreviewTop, 0);
+  EXPECT_EQ(PreviewForm->PreviewOrigin, 0);
 }
 
 TEST_F(ResizeCommandTest, HistoryIsFlushedAndSaveEnabled) {

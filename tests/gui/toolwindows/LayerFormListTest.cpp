@@ -136,6 +136,28 @@ TEST_F(LayerListTest, CheckBoxesHideLayersInTheView) {
   EXPECT_EQ(Pixel(MainForm->BackBuffer, 10, 10), Pixel(ChipForm->BackBuffer, 6 * 32 + 10, 10));
 }
 
+TEST_F(LayerListTest, ACheckBoxClickAlsoChoosesItsRow) {
+  ASSERT_EQ(LayerForm->GetCurrentLayerIndex(), 2);
+  QTest::mouseClick(Rows(), Qt::LeftButton, Qt::NoModifier, RowPoint(2, 7));
+  EXPECT_EQ(LayerForm->GetCurrentLayerIndex(), 0);
+  EXPECT_FALSE(Map->LayerAt(0).Visible);
+  EXPECT_TRUE(Map->LayerAt(2).Visible);
+  EXPECT_EQ(Title(), "Brimwell 名称未設定(8bit)  @ 100%(0)");
+}
+
+// The default 200 x 120 leaves room for two rows; the status bar stays inside the window.
+TEST_F(LayerListTest, TheWindowTakesItsStoredSizeHoweverSmall) {
+  TWindowRecord record;
+  record.left = 30;
+  record.top = 40;
+  record.width = 200;
+  record.height = 120;
+  LayerForm->Place(record);
+  EXPECT_EQ(LayerForm->frameGeometry(), QRect(30, 40, 200, 120));
+  EXPECT_LE(LayerForm->StatusBar->geometry().bottom(), LayerForm->height() - 1);
+  EXPECT_GE(LayerForm->CheckList->height(), 16);
+}
+
 TEST_F(LayerListTest, TheHandAndThePopupOnlyRightOfTheCheckBoxes) {
   Hover(RowPoint(1, 40));
   EXPECT_EQ(Rows()->cursor().shape(), Qt::PointingHandCursor);
