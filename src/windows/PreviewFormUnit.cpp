@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kFoldedHeight = 52;
 constexpr int kMinWidth = 120;
 
 }  // namespace
@@ -63,7 +62,7 @@ void TPreviewForm::ResetPreview() {
   TWindowRecord placement = MainForm->Records.previewWin;
   if (Minimized) {
     // Folding survives new maps: the stored height is what unfolding comes back to.
-    RestoreHeight = std::max(1, placement.height - (frameGeometry().height() - height()));
+    RestoreHeight = placement.height;
     placement.height = frameGeometry().height();
   }
   Place(placement);
@@ -138,8 +137,7 @@ void TPreviewForm::ScrollBarChange() {
   RefreshPreview();
 }
 
-// --- zoom and folding
-// -----------------------------------------------------------------------------
+// --- zoom and folding ---------------------------------------------------------------------------
 
 void TPreviewForm::ToolButton2Click() {
   PreviewScale = std::min(4, PreviewScale + 1);
@@ -162,10 +160,9 @@ void TPreviewForm::ToolButton5Click() {
 
 void TPreviewForm::Fold() {
   Minimized = true;
-  RestoreHeight = height();
+  RestoreHeight = frameGeometry().height();
   SetSizeLimits();
-  const int frame = frameGeometry().height() - height();
-  resize(width(), std::max(minimumHeight(), kFoldedHeight - frame));
+  resize(width(), std::max(minimumHeight(), kFoldedHeight - FrameExtraHeight()));
   setMaximumHeight(height());
   StatusBar->hide();
   HorizScrollBar->hide();
@@ -176,7 +173,7 @@ void TPreviewForm::Fold() {
 
 void TPreviewForm::Unfold() {
   setMaximumHeight(QWIDGETSIZE_MAX);
-  resize(width(), RestoreHeight);
+  resize(width(), std::max(1, RestoreHeight - FrameExtraHeight()));
   StatusBar->show();
   HorizScrollBar->show();
   VertScrollBar->show();
@@ -186,8 +183,7 @@ void TPreviewForm::Unfold() {
   FormResize();
 }
 
-// --- jumping the main view
-// ------------------------------------------------------------------------
+// --- jumping the main view ----------------------------------------------------------------------
 
 // Only the miniature's area answers; the toolbar and the status bar pass their presses on.
 void TPreviewForm::mousePressEvent(QMouseEvent* event) {

@@ -45,8 +45,6 @@ class TPreviewForm : public TToolWindow {
   int PreviewTop = 0;
   int PreviewOrigin = 0;  // their cell index
   bool Dragging = false;
-  bool Minimized = false;
-  int RestoreHeight = 0;
   QRect ViewFrame;  // the main view's area on the back buffer; null when not drawn
 
   QToolBar* ToolBar = nullptr;

@@ -15,7 +15,6 @@
 
 namespace {
 
-const int kFoldedHeight = 52;
 const int kUnfoldedMaxHeight = 587;
 
 }  // namespace
