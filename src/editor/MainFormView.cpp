@@ -16,6 +16,7 @@
 #include "editor/MainFormUnit.h"
 #include "editor/MapView.h"
 #include "editor/ScrollBar.h"
+#include "editor/ScrollLayout.h"
 #include "editor/StatusBar.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
@@ -290,22 +291,14 @@ void TMainForm::FormResize() {
 // The area is the client area between toolbar and status bar; the horizontal test uses its
 // full width, before the vertical bar is known.
 void TMainForm::LayOutScrollBars(int areaWidth, int areaHeight) {
-  const int barHeight = HorizScrollBar->sizeHint().height();
-  const int barWidth = VertScrollBar->sizeHint().width();
-  ViewWidth = areaWidth;
-  const bool horizontal = ViewWidth < CellWidth * Map->GetWidth();
-  ViewHeight = areaHeight - (horizontal ? barHeight : 0);
-  const bool vertical = ViewHeight < CellHeight * Map->GetHeight();
-  // A window squeezed smaller than the scroll bars leaves an empty view, not an error.
-  ViewWidth = std::max(0, areaWidth - (vertical ? barWidth : 0));
-  ViewHeight = std::max(0, ViewHeight);
-  const QSignalBlocker blockH(HorizScrollBar), blockV(VertScrollBar);
-  HorizScrollBar->setGeometry(0, areaHeight - barHeight, ViewWidth, barHeight);
-  HorizScrollBar->setVisible(horizontal);
-  HorizScrollBar->SetBounds(Map->GetWidth(), Divide(ViewWidth, CellWidth));
-  VertScrollBar->setGeometry(areaWidth - barWidth, 0, barWidth, ViewHeight);
-  VertScrollBar->setVisible(vertical);
-  VertScrollBar->SetBounds(Map->GetHeight(), Divide(ViewHeight, CellHeight));
+  const QRect area(0, 0, areaWidth, areaHeight);
+  const TScrollLayout layout =
+      FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(), areaWidth,
+                    CellWidth * Map->GetWidth(), CellHeight * Map->GetHeight());
+  ViewWidth = layout.viewWidth;
+  ViewHeight = layout.viewHeight;
+  PlaceScrollBars(*HorizScrollBar, *VertScrollBar, area, layout, QSize(CellWidth, CellHeight),
+                  Map->GetWidth(), Map->GetHeight());
   TakeScrollPositions();
 }
 

@@ -8,6 +8,7 @@
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "editor/ScrollBar.h"
+#include "editor/ScrollLayout.h"
 #include "editor/StatusBar.h"
 #include "model/MapDataUnit.h"
 
@@ -97,33 +98,17 @@ void TPreviewForm::PlaceFixedBars() {
 void TPreviewForm::FormResize() {
   if (!Map || !Map->IsReady() || Map->LayerCount() == 0 || Minimized) return;
   const int w = Map->GetWidth(), h = Map->GetHeight(), s = PreviewScale;
-  const int barHeight = HorizScrollBar->sizeHint().height();
-  const int barWidth = VertScrollBar->sizeHint().width();
+  const QRect area(0, ToolBarHeight(), width(), height() - ToolBarHeight() - StatusBar->height());
   // The horizontal test uses the width of the last layout, before the vertical bar is known.
-  const bool horizontal = PreviewWidth < w * s;
-  PreviewHeight = height() - ToolBarHeight() - StatusBar->height() - (horizontal ? barHeight : 0);
-  const bool vertical = PreviewHeight < h * s;
-  PreviewWidth = width() - (vertical ? barWidth : 0);
-  PreviewWidth = std::max(1, PreviewWidth);
-  PreviewHeight = std::max(1, PreviewHeight);
-  HorizScrollBar->setVisible(horizontal);
-  VertScrollBar->setVisible(vertical);
-  LayOutScrollBars(w, h);
+  TScrollLayout layout =
+      FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(), PreviewWidth, w * s, h * s);
+  layout.viewWidth = PreviewWidth = std::max(1, layout.viewWidth);
+  layout.viewHeight = PreviewHeight = std::max(1, layout.viewHeight);
+  PlaceScrollBars(*HorizScrollBar, *VertScrollBar, area, layout, QSize(s, s), w, h);
+  TakeScrollPositions();
   BackBuffer.SetSize(PreviewWidth, PreviewHeight);
   BackBuffer.Fill(0xFFFFFF);
   RefreshPreview();
-}
-
-void TPreviewForm::LayOutScrollBars(int mapWidth, int mapHeight) {
-  const QSignalBlocker blockH(HorizScrollBar), blockV(VertScrollBar);
-  const int barHeight = HorizScrollBar->sizeHint().height();
-  const int barWidth = VertScrollBar->sizeHint().width();
-  HorizScrollBar->setGeometry(0, height() - StatusBar->height() - barHeight, PreviewWidth,
-                              barHeight);
-  HorizScrollBar->SetBounds(mapWidth, PreviewWidth / PreviewScale);
-  VertScrollBar->setGeometry(width() - barWidth, ToolBarHeight(), barWidth, PreviewHeight);
-  VertScrollBar->SetBounds(mapHeight, PreviewHeight / PreviewScale);
-  TakeScrollPositions();
 }
 
 void TPreviewForm::TakeScrollPositions() {

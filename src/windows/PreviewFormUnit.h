@@ -68,7 +68,6 @@ class TPreviewForm : public TToolWindow {
   void CreateToolBar();
   void CreateBars();
   void PlaceFixedBars();
-  void LayOutScrollBars(int mapWidth, int mapHeight);
   void TakeScrollPositions();
   void SetSizeLimits();
   void Fold();
