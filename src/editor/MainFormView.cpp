@@ -279,10 +279,7 @@ void TMainForm::FormResize() {
     LayOutScrollBars(View->width(), View->height());
     BackBuffer.SetSize(ViewWidth, ViewHeight);
   });
-  if (StatusBar) {
-    const int width = static_cast<int>(std::ceil(StatusBar->width() * 0.33));
-    for (int i = 0; i < StatusBar->PanelCount(); ++i) StatusBar->SetPanelWidth(i, width);
-  }
+  if (StatusBar) StatusBar->SizePanelsToThirds();
   PaintScrollBarCorner();
   if (PreviewForm) PreviewForm->DrawViewFrame();
   UpdateFullCanvas();

@@ -145,8 +145,7 @@ void TChipForm::LayOutView() {
   View->setGeometry(0, toolBar, ViewWidth, ViewHeight);
   BackBuffer.SetSize(ViewWidth, ViewHeight);
   TakeScrollPositions();
-  const int panelWidth = static_cast<int>(std::ceil(StatusBar->width() * 0.33));
-  for (int i = 0; i < StatusBar->PanelCount(); ++i) StatusBar->SetPanelWidth(i, panelWidth);
+  StatusBar->SizePanelsToThirds();
 }
 
 void TChipForm::TakeScrollPositions() {

@@ -44,7 +44,6 @@ void TPreviewForm::CreateBars() {
   connect(HorizScrollBar, &QScrollBar::valueChanged, this, [this] { ScrollBarChange(); });
   connect(VertScrollBar, &QScrollBar::valueChanged, this, [this] { ScrollBarChange(); });
   StatusBar = new TStatusBar(this);
-  StatusBar->setSizeGripEnabled(false);
   StatusBar->AddPanel(QStringLiteral("表示倍率"), 150);
   StatusBar->setFixedHeight(StatusBar->sizeHint().height());
 }
