@@ -237,10 +237,10 @@ class TMainForm : public QMainWindow {
   bool Dragging = false;
   Qt::MouseButton MouseButton = Qt::NoButton;  // the button that began the drag
   TToolKind DragTool = TToolKind::Pen;         // the tool that began it
-  bool StrokeOpen = false;  // the pen's history group is open
-  QPoint LastCell;          // view cell of the last mouse event
-  TCellRange Selection;   // on the map
-  TModified CurrentData;  // the block the pen, tiling pen and fill write
+  bool StrokeOpen = false;                     // the pen's history group is open
+  QPoint LastCell;                             // view cell of the last mouse event
+  TCellRange Selection;                        // on the map
+  TModified CurrentData;                       // the block the pen, tiling pen and fill write
   bool PatternMode = false;
   TModified PatternData;  // the block picked from the map
   bool Floating = false;
@@ -355,6 +355,8 @@ class TMainForm : public QMainWindow {
   void UpdateVisibleRangePanel();
   void SetStatusText(int panel, const std::string& text);
   void FrameOnBackBuffer(const TFrameRect& frame, uint32_t colour);
+  // One zoom step (editor/ZoomSteps.h) in `direction`: +1 in, -1 out.
+  void ZoomView(int direction);
   // MainFormState.cpp
   void ToggleFlag(uint8_t& flag, QAction* item);
   void ScrollBy(int dx, int dy);

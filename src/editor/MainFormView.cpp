@@ -18,6 +18,7 @@
 #include "editor/ScrollBar.h"
 #include "editor/ScrollLayout.h"
 #include "editor/StatusBar.h"
+#include "editor/ZoomSteps.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
@@ -352,24 +353,17 @@ void TMainForm::PointToCell(int x, int y, QPoint& viewCell, QPoint& mapCell) con
 // --- zoom and measuring -----------------------------------------------------------------------
 
 void TMainForm::I1Click() {
-  if (!Map) return;
-  const int stepW = Map->GetPartWidth() * 48 / 256, stepH = Map->GetPartHeight() * 48 / 256;
-  if (CellWidth + stepW > 2 * Map->GetPartWidth()) return;
-  CellWidth += stepW;
-  if (CellHeight + stepH > 2 * Map->GetPartHeight()) return;
-  CellHeight += stepH;
-  FormResize();
-  FormatTittle();
-  ToolButtonMediator();
+  ZoomView(1);
 }
 
 void TMainForm::O1Click() {
-  if (!Map) return;
-  const int stepW = Map->GetPartWidth() * 48 / 256, stepH = Map->GetPartHeight() * 48 / 256;
-  if (CellWidth - stepW < 1) return;
-  CellWidth -= stepW;
-  if (CellHeight - stepH < 1) return;
-  CellHeight -= stepH;
+  ZoomView(-1);
+}
+
+void TMainForm::ZoomView(int direction) {
+  if (!Map ||
+      !StepZoom(CellWidth, CellHeight, Map->GetPartWidth(), Map->GetPartHeight(), direction))
+    return;
   FormResize();
   FormatTittle();
   ToolButtonMediator();
