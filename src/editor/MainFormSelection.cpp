@@ -18,15 +18,7 @@ bool Within(int32_t value, int64_t last) {
 }  // namespace
 
 void TMainForm::FixSelection(TCellRange& range) {
-  if (range.dx < 0) {
-    range.x += range.dx;
-    range.dx = -range.dx;
-  }
-  if (range.dy < 0) {
-    range.y += range.dy;
-    range.dy = -range.dy;
-  }
-  range.index = (Map ? Map->GetWidth() : 0) * range.y + range.x;
+  NormaliseCellRange(range, Map ? Map->GetWidth() : 0);
 }
 
 bool TMainForm::IsFailedSelection(const TCellRange& range) {

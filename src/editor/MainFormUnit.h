@@ -142,6 +142,7 @@ class TMainForm : public QMainWindow {
   bool CopyOfCurrentSelection();
   bool PasteToCurrentSelection(bool redraw);
   void DebugOut_CopyData();
+  // Makes dx and dy non-negative by moving the anchor; index = y * map width + x.
   static void FixSelection(TCellRange& range);
   // True when the range cannot be cut, copied, pasted or written at.
   static bool IsFailedSelection(const TCellRange& range);

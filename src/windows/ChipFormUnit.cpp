@@ -128,15 +128,7 @@ void TChipForm::Selectchip(int part) {
 }
 
 void TChipForm::FixSelection(TCellRange& range) const {
-  if (range.dx < 0) {
-    range.x += range.dx;
-    range.dx = -range.dx;
-  }
-  if (range.dy < 0) {
-    range.y += range.dy;
-    range.dy = -range.dy;
-  }
-  range.index = range.y * PartsPerRow + range.x;
+  NormaliseCellRange(range, PartsPerRow);
 }
 
 int TChipForm::GetZoomRatio() const {
