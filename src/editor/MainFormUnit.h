@@ -100,6 +100,7 @@ class TMainForm : public QMainWindow {
   // Scroll requests from keys, wheel, preview and tools: clamped, then set on the bar.
   void SetHorizPosition(int position);
   void SetVertPosition(int position);
+  // The view's size without its scroll bars, for the preview.
   void GetClientSize(int& width, int& height) const;
   void PointToCell(int x, int y, QPoint& viewCell, QPoint& mapCell) const;
   int ToolBarHeight() const;

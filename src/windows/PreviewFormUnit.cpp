@@ -208,8 +208,10 @@ void TPreviewForm::JumpTo(int x, int y) {
   const int s = PreviewScale;
   const int column = (x + s * PreviewLeft) / s;
   const int row = (y + s * PreviewTop - ToolBarHeight()) / s;
-  const int across = MainForm->ViewWidth / MainForm->CellWidth;
-  const int down = MainForm->ViewHeight / MainForm->CellHeight;
+  int viewWidth = 0, viewHeight = 0;
+  MainForm->GetClientSize(viewWidth, viewHeight);
+  const int across = viewWidth / MainForm->CellWidth;
+  const int down = viewHeight / MainForm->CellHeight;
   MainForm->SetHorizPosition(column - across / 2);
   MainForm->SetVertPosition(row - down / 2);
 }
