@@ -4,13 +4,17 @@
 // files by concern:
 //   MainFormShell.cpp      start-up, new map, title, close, dropped files, tool windows
 //   MainFormMenus.cpp      the menu and toolbar tables and what builds them
-//   MainFormView.cpp       rendering, layout, scrolling, zoom, status texts
+//   MainFormView.cpp       rendering and the status texts that follow the view
+//   MainFormLayout.cpp     layout, scrolling, zoom
 //   MainFormState.cpp      editor flags, ToolButtonMediator, view toggles, keys, wheel
 //   MainFormTools.cpp      the tool commands and the block writes of the tools
 //   MainFormMouse.cpp      the view's mouse handlers
 //   MainFormSelection.cpp  selection, copy buffer and the Edit commands
 //   MainFormFiles.cpp      opening and saving projects
 //   MainFormMapData.cpp    importing and exporting map data
+//   MainFormMapDialogs.cpp the map-wide dialogs: resize, replace, fill, project settings
+//   MainFormCommands.cpp   commands handed to a tool window or a dialog: Layer menu, parts
+//                          zoom, Help menu
 //
 // Client coordinates. The drawing and mouse formulas use the window's client area with the
 // toolbar at its top: x counts from the view's left edge, y from the toolbar's top edge, so a
@@ -80,7 +84,7 @@ class TMainForm : public QMainWindow {
   bool importFMF(const std::string& path);
   bool importCSV(const std::string& path);
 
-  // --- view (MainFormView.cpp) --------------------------------------------------------------
+  // --- view (MainFormView.cpp, MainFormLayout.cpp) ------------------------------------------
   void UpdateFullCanvas();
   void UpdateCanvas(int column, int row, int dx, int dy);
   void DrawSelectionChip(int column, int row, int columns, int rows);
@@ -352,11 +356,12 @@ class TMainForm : public QMainWindow {
   void ShowToolWindowsAsChecked();
   // MainFormView.cpp
   TLayerDrawing LayerDrawing() const;
-  void LayOutScrollBars(int areaWidth, int areaHeight);
-  void TakeScrollPositions();
   void UpdateVisibleRangePanel();
   void SetStatusText(int panel, const std::string& text);
   void FrameOnBackBuffer(const TFrameRect& frame, uint32_t colour);
+  // MainFormLayout.cpp
+  void LayOutScrollBars(int areaWidth, int areaHeight);
+  void TakeScrollPositions();
   // One zoom step (editor/ZoomSteps.h) in `direction`: +1 in, -1 out.
   void ZoomView(int direction);
   // MainFormState.cpp
