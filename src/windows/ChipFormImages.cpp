@@ -1,8 +1,5 @@
 // Loading, sharing, closing and reloading parts images, and files dropped on the window.
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <algorithm>
 #include <exception>
 
@@ -174,11 +171,9 @@ void TChipForm::WMDropFiles(const QStringList& paths) {
 }
 
 void TChipForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+  AcceptFileDrag(event);
 }
 
 void TChipForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = DroppedLocalFiles(*event->mimeData());
-  event->acceptProposedAction();
-  WMDropFiles(paths);
+  WMDropFiles(AcceptFileDrop(event));
 }
