@@ -66,7 +66,7 @@ void TMainForm::N29Click() {
     TReplaceDialog dialog(Map->GetBitsPerCell(), this);
     if (ShowModal(dialog) == QDialog::Accepted) {
       try {
-        Map->ReplaceValue(dialog.SearchPartNumber(), dialog.ReplacePartNumber(), CurrentLayer());
+        Map->ReplaceValue(dialog.SearchPartNumber(), dialog.ReplacePartNumber(), CurrentLayerIndex());
       } catch (const EAbort&) {
       }
     }
@@ -95,16 +95,16 @@ void TMainForm::N5Click() {
   switch (item) {
     case TFillDialog::kSelectedParts:
       if (ChipForm) ChipForm->SetCurrentData(CurrentData);
-      TileOverSelection(Selection, CurrentLayer(), CurrentData);
+      TileOverSelection(Selection, CurrentLayerIndex(), CurrentData);
       break;
     case TFillDialog::kPattern:
-      if (PatternMode) TileOverSelection(Selection, CurrentLayer(), PatternData);
+      if (PatternMode) TileOverSelection(Selection, CurrentLayerIndex(), PatternData);
       break;
     case TFillDialog::kTransparentPart:
       CurrentData.data.assign(1, Records.transparentPart.number);
       CurrentData.source = {1, 0, 0, 0, 0, 0};
       CurrentData.srcPitch = 0;
-      TileOverSelection(Selection, CurrentLayer(), CurrentData);
+      TileOverSelection(Selection, CurrentLayerIndex(), CurrentData);
       break;
   }
   Selection.active = 0;

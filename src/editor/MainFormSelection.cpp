@@ -30,7 +30,7 @@ bool TMainForm::IsFailedSelection(const TCellRange& range) {
 }
 
 bool TMainForm::CurrentLayerVisible() const {
-  const int layer = CurrentLayer();
+  const int layer = CurrentLayerIndex();
   return layer >= 0 && LayerForm->GetLayerVisibleState(layer);
 }
 
@@ -67,7 +67,7 @@ bool TMainForm::SelectionUsable(bool redraw) {
 bool TMainForm::ReadCopyBuffer() {
   CopyData.source = Selection;
   CopyData.srcPitch = Selection.dx;
-  CopyData.layer = CurrentLayer();
+  CopyData.layer = CurrentLayerIndex();
   return Map->ReadBlock(CopyData);
 }
 
@@ -88,7 +88,7 @@ bool TMainForm::CopyOfCurrentSelection() {
 bool TMainForm::PasteToCurrentSelection(bool redraw) {
   if (!SelectionUsable(redraw) || !CopyData.source.active) return false;
   CopyData.destination = Selection;
-  CopyData.layer = CurrentLayer();
+  CopyData.layer = CurrentLayerIndex();
   // The selection lies on the map, so the document clips nothing at the left or top and the
   // buffer stays as it was.
   Map->BeginGroup();

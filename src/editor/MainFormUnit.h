@@ -369,7 +369,6 @@ class TMainForm : public QMainWindow {
   void ScrollBy(int dx, int dy);
   bool ExactlyCtrl(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons) const;
   // MainFormTools.cpp
-  int CurrentLayer() const;
   bool TakeBlock(TModified& block, bool keepLastBlock);
   void ReturnToSavedTool();
   // MainFormMouse.cpp

@@ -108,7 +108,7 @@ TLayerDrawing TMainForm::LayerDrawing() const {
   d.skipPart = Records.transparentPart.enabled;
   d.skippedPart = Records.transparentPart.number;
   d.marker = Records.marker.currentLayer;
-  d.currentLayer = LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
+  d.currentLayer = CurrentLayerIndex();
   return d;
 }
 

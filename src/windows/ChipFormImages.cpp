@@ -12,7 +12,6 @@
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
-#include "windows/LayerFormUnit.h"
 #include "windows/PreviewFormUnit.h"
 
 namespace {
@@ -32,10 +31,6 @@ void ShowUnreadable(const std::exception& error) {
                         filetext::kErrorCaption, MsgIcon::Error, MsgButtons::OK);
 }
 
-int CurrentLayer() {
-  return LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
-}
-
 }  // namespace
 
 bool TChipForm::AddMapChip(const QString& path) {
@@ -51,7 +46,7 @@ bool TChipForm::AddMapChip(const QString& path) {
     file = chosen.path;
   }
   if (TMapChip* loaded = FindChip(file)) {
-    Map->SetLayerChip(CurrentLayer(), loaded);
+    Map->SetLayerChip(CurrentLayerIndex(), loaded);
     RedrawOthers();
     UpdateFullCanvas();
     return true;
@@ -83,7 +78,7 @@ bool TChipForm::LoadNewChip(const std::string& path) {
     ShowUnreadable(error);
     return false;
   }
-  Map->SetLayerChip(CurrentLayer(), MapChips.back().get());
+  Map->SetLayerChip(CurrentLayerIndex(), MapChips.back().get());
   UpdateFullCanvas();
   RedrawOthers();
   return true;
