@@ -48,15 +48,25 @@ class TPendingPlacement : public QObject {
   void Wait(const TWindowRecord& record) {
     record_ = record;
     tries_ = settled_ = 0;
+    applied_ = window_->size();
+    appliedFrame_ = FrameMargins(window_);
     timer_.start(kRetryMs);
   }
 
  private:
   void Check() {
     if (window_->isVisible() && FrameKnown(window_)) {
+      // A new size under an unchanged frame came from the user or the program, not from the
+      // window manager framing the window: it wins.
+      if (window_->size() != applied_ && FrameMargins(window_) == appliedFrame_) {
+        Finish();
+        return;
+      }
       if (FrameRect(window_) != RecordRect(record_)) {
         settled_ = 0;
         Apply(window_, record_);
+        applied_ = window_->size();
+        appliedFrame_ = FrameMargins(window_);
       } else if (++settled_ >= kSettledChecks) {
         Finish();
         return;
@@ -75,6 +85,8 @@ class TPendingPlacement : public QObject {
   QWidget* window_;
   QTimer timer_;
   TWindowRecord record_;
+  QSize applied_;          // the inside size the last placement gave the window
+  QMargins appliedFrame_;  // the frame it had then
   int tries_ = 0;
   int settled_ = 0;
 };
