@@ -1,5 +1,6 @@
 #include "editor/DroppedFile.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -11,9 +12,14 @@ TDroppedFile ClassifyDroppedFile(const QString& path) {
   return TDroppedFile::Other;
 }
 
-QStringList DroppedLocalFiles(const QMimeData& data) {
+void AcceptFileDrag(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+QStringList AcceptFileDrop(QDropEvent* event) {
   QStringList paths;
-  for (const QUrl& url : data.urls())
+  for (const QUrl& url : event->mimeData()->urls())
     if (url.isLocalFile()) paths << url.toLocalFile();
+  event->acceptProposedAction();
   return paths;
 }

@@ -4,10 +4,13 @@
 #include <QString>
 #include <QStringList>
 
-class QMimeData;
+class QDragEnterEvent;
+class QDropEvent;
 
 enum class TDroppedFile { Project, MapData, Other };
 
 TDroppedFile ClassifyDroppedFile(const QString& path);
-// The local files of a drop, in the order given.
-QStringList DroppedLocalFiles(const QMimeData& data);
+// Accepts a drag that carries files or links; the windows that take drops call it.
+void AcceptFileDrag(QDragEnterEvent* event);
+// Accepts the drop and returns its local files, in the order given.
+QStringList AcceptFileDrop(QDropEvent* event);

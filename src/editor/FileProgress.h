@@ -17,8 +17,6 @@ class TFileProgress : public IProgressSink {
   void Step() override;
   void Finish() override;  // deletes the window; safe to call more than once
 
-  TProgressForm* Form() const { return form_.get(); }
-
   // The range and steps of the last operation, for the tests.
   static int LastMaximum;
   static int LastSteps;

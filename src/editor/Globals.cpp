@@ -12,6 +12,10 @@ TChipForm* ChipForm = nullptr;
 TLayerForm* LayerForm = nullptr;
 TPreviewForm* PreviewForm = nullptr;
 
+int CurrentLayerIndex() {
+  return LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
+}
+
 void CreateApplicationObjects() {
   Map = new TMap();
   MainForm = new TMainForm();

@@ -13,6 +13,9 @@ extern TChipForm* ChipForm;
 extern TLayerForm* LayerForm;
 extern TPreviewForm* PreviewForm;
 
+// The layer window's current layer; -1 without the window or without layers.
+int CurrentLayerIndex();
+
 // Creates the document, then the main window, the parts, layer and preview windows, in this
 // order. The caller makes the first map (TMainForm::CreateNewMap).
 void CreateApplicationObjects();

@@ -59,7 +59,7 @@ bool TMainForm::importFMF(const std::string& path) {
   return ReadMapData(path);
 }
 
-// CSV files are exported only; there is no reading them back yet.
+// CSV files are exported only: the import command takes them but reads nothing.
 bool TMainForm::importCSV(const std::string&) {
   return true;
 }

@@ -18,14 +18,10 @@
 
 namespace {
 
-int CurrentLayer() {
-  return LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
-}
-
-// Tiles `block` over the selection of the current layer. A failed write changes nothing the
-// user needs to hear about: the view is redrawn from the document either way.
-void TileOverSelection(const TCellRange& selection, TModified& block) {
-  block.layer = CurrentLayer();
+// Tiles `block` over the selection of `layer`. A failed write changes nothing the user needs
+// to hear about: the view is redrawn from the document either way.
+void TileOverSelection(const TCellRange& selection, int layer, TModified& block) {
+  block.layer = layer;
   block.destination = selection;
   try {
     Map->WriteTiledBlock(block);
@@ -70,7 +66,7 @@ void TMainForm::N29Click() {
     TReplaceDialog dialog(Map->GetBitsPerCell(), this);
     if (ShowModal(dialog) == QDialog::Accepted) {
       try {
-        Map->ReplaceValue(dialog.SearchPartNumber(), dialog.ReplacePartNumber(), CurrentLayer());
+        Map->ReplaceValue(dialog.SearchPartNumber(), dialog.ReplacePartNumber(), CurrentLayerIndex());
       } catch (const EAbort&) {
       }
     }
@@ -99,16 +95,16 @@ void TMainForm::N5Click() {
   switch (item) {
     case TFillDialog::kSelectedParts:
       if (ChipForm) ChipForm->SetCurrentData(CurrentData);
-      TileOverSelection(Selection, CurrentData);
+      TileOverSelection(Selection, CurrentLayerIndex(), CurrentData);
       break;
     case TFillDialog::kPattern:
-      if (PatternMode) TileOverSelection(Selection, PatternData);
+      if (PatternMode) TileOverSelection(Selection, CurrentLayerIndex(), PatternData);
       break;
     case TFillDialog::kTransparentPart:
       CurrentData.data.assign(1, Records.transparentPart.number);
       CurrentData.source = {1, 0, 0, 0, 0, 0};
       CurrentData.srcPitch = 0;
-      TileOverSelection(Selection, CurrentData);
+      TileOverSelection(Selection, CurrentLayerIndex(), CurrentData);
       break;
   }
   Selection.active = 0;

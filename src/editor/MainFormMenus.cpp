@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "editor/MainFormUnit.h"
-#include "editor/Resources.h"
+#include "editor/ToolBarButtons.h"
 
 namespace {
 
@@ -216,21 +216,13 @@ void TMainForm::CreateMenus() {
 void TMainForm::CreateToolBar() {
   ToolBar = addToolBar(QStringLiteral("ToolBar"));
   ToolBar->setObjectName(QStringLiteral("ToolBar"));
-  ToolBar->setMovable(false);
-  ToolBar->setFloatable(false);
-  ToolBar->setIconSize(QSize(18, 18));
+  PrepareToolBar(ToolBar);
   ToolBar->toggleViewAction()->setVisible(false);
   setContextMenuPolicy(Qt::NoContextMenu);
   for (const ButtonDef& def : kButtons) {
     if (def.flags & kSeparatorBefore) ToolBar->addSeparator();
-    auto* button = new QToolButton(ToolBar);
+    QToolButton* button = AddToolBarButton(ToolBar, def.image, def.hint);
     button->setObjectName(QLatin1String(def.name));
-    button->setToolTip(QString::fromUtf8(def.hint));
-    button->setIcon(ToolbarImage(def.image));
-    button->setIconSize(QSize(18, 18));
-    button->setFixedSize(25, 24);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
     button->setCheckable(def.flags & kCheckButton);
     const Handler handler = def.handler;
     connect(button, &QToolButton::clicked, this, [this, button, handler] {
@@ -238,7 +230,6 @@ void TMainForm::CreateToolBar() {
       if (button->isCheckable()) button->setChecked(!button->isChecked());
       (this->*handler)();
     });
-    ToolBar->addWidget(button);
     this->*def.field = button;
   }
 }

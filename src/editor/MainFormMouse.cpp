@@ -122,7 +122,7 @@ void TMainForm::PressSelectTool(Qt::KeyboardModifiers shift, const QPoint& mapCe
 // block tiled where they were.
 void TMainForm::LiftSelection(bool cut) {
   FixSelection(Selection);
-  SelectData.layer = CurrentLayer();
+  SelectData.layer = CurrentLayerIndex();
   SelectData.source = Selection;
   SelectData.srcPitch = Selection.dx;
   if (!Map->ReadBlock(SelectData)) return;
@@ -136,7 +136,7 @@ void TMainForm::LiftSelection(bool cut) {
 // did not land).
 void TMainForm::KeepFloating() {
   FixSelection(Selection);
-  SelectData.layer = CurrentLayer();
+  SelectData.layer = CurrentLayerIndex();
   SelectData.source = Selection;
   SelectData.source.active = 1;
   SelectData.srcPitch = Selection.dx;
@@ -232,7 +232,7 @@ void TMainForm::UpdateMoveCursor(const QPoint& mapCell) {
 void TMainForm::UpdateCursorPanel(const QPoint& viewCell, const QPoint& mapCell) {
   const bool outside =
       viewCell.x() + ScrollX >= Map->GetWidth() || viewCell.y() + ScrollY >= Map->GetHeight();
-  const int layer = CurrentLayer();
+  const int layer = CurrentLayerIndex();
   if (outside || !Map->IsValidLayer(layer)) {
     SetStatusText(0, "カーソル座標(マップ範囲外)");
     return;

@@ -18,15 +18,7 @@ bool Within(int32_t value, int64_t last) {
 }  // namespace
 
 void TMainForm::FixSelection(TCellRange& range) {
-  if (range.dx < 0) {
-    range.x += range.dx;
-    range.dx = -range.dx;
-  }
-  if (range.dy < 0) {
-    range.y += range.dy;
-    range.dy = -range.dy;
-  }
-  range.index = (Map ? Map->GetWidth() : 0) * range.y + range.x;
+  NormaliseCellRange(range, Map ? Map->GetWidth() : 0);
 }
 
 bool TMainForm::IsFailedSelection(const TCellRange& range) {
@@ -38,7 +30,7 @@ bool TMainForm::IsFailedSelection(const TCellRange& range) {
 }
 
 bool TMainForm::CurrentLayerVisible() const {
-  const int layer = CurrentLayer();
+  const int layer = CurrentLayerIndex();
   return layer >= 0 && LayerForm->GetLayerVisibleState(layer);
 }
 
@@ -75,7 +67,7 @@ bool TMainForm::SelectionUsable(bool redraw) {
 bool TMainForm::ReadCopyBuffer() {
   CopyData.source = Selection;
   CopyData.srcPitch = Selection.dx;
-  CopyData.layer = CurrentLayer();
+  CopyData.layer = CurrentLayerIndex();
   return Map->ReadBlock(CopyData);
 }
 
@@ -96,7 +88,7 @@ bool TMainForm::CopyOfCurrentSelection() {
 bool TMainForm::PasteToCurrentSelection(bool redraw) {
   if (!SelectionUsable(redraw) || !CopyData.source.active) return false;
   CopyData.destination = Selection;
-  CopyData.layer = CurrentLayer();
+  CopyData.layer = CurrentLayerIndex();
   // The selection lies on the map, so the document clips nothing at the left or top and the
   // buffer stays as it was.
   Map->BeginGroup();

@@ -2,10 +2,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <QToolBar>
 #include <exception>
 #include <new>
@@ -227,13 +224,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+  AcceptFileDrag(event);
 }
 
 void TMainForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = DroppedLocalFiles(*event->mimeData());
-  event->acceptProposedAction();
-  WMDropFiles(paths);
+  WMDropFiles(AcceptFileDrop(event));
 }
 
 void TMainForm::WMDropFiles(const QStringList& paths) {

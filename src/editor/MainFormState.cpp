@@ -13,6 +13,7 @@
 #include "editor/Resources.h"
 #include "editor/ScrollBar.h"
 #include "editor/WindowPlacement.h"
+#include "editor/ZoomSteps.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
@@ -105,9 +106,8 @@ void TMainForm::ToolButtonMediator() {
     button->setEnabled(Tool != tool);
     if (Tool != TToolKind::Hand) button->setChecked(Tool == tool);
   }
-  const int stepW = Map->GetPartWidth() * 48 / 256;
-  BigToolButton->setEnabled(CellWidth + stepW <= 2 * Map->GetPartWidth());
-  SmallToolButton->setEnabled(CellWidth - stepW >= 1);
+  BigToolButton->setEnabled(CanZoom(CellWidth, Map->GetPartWidth(), 1));
+  SmallToolButton->setEnabled(CanZoom(CellWidth, Map->GetPartWidth(), -1));
   D1->setEnabled(Map->LayerCount() > 1);
 }
 

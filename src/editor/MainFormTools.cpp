@@ -9,7 +9,6 @@
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
-#include "windows/LayerFormUnit.h"
 #include "windows/PreviewFormUnit.h"
 
 QCursor TMainForm::ToolCursor(TToolKind tool) const {
@@ -113,16 +112,12 @@ void TMainForm::ReturnToSavedTool() {
 
 // --- blocks -------------------------------------------------------------------------------------
 
-int TMainForm::CurrentLayer() const {
-  return LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
-}
-
 // The block the pen, tiling pen and fill write, placed at the selection on the current layer:
 // the pattern in pattern mode, else the parts window's selection. Without a parts selection the
 // tiling writes keep the block of the last write, when there was one. The document clips the
 // block it is given in place, so `block` is a copy and the pattern stays whole.
 bool TMainForm::TakeBlock(TModified& block, bool keepLastBlock) {
-  const int layer = CurrentLayer();
+  const int layer = CurrentLayerIndex();
   if (PatternMode) {
     block = PatternData;
     block.layer = layer;
@@ -181,7 +176,7 @@ void TMainForm::WriteSelectData(bool redraw) {
     return;
   }
   SelectData.destination = Selection;
-  SelectData.layer = CurrentLayer();
+  SelectData.layer = CurrentLayerIndex();
   SelectData.flag = 0;
   SelectData.srcPitch = SelectData.source.dx;
   const TCellRange from = SelectData.source;
@@ -202,7 +197,7 @@ void TMainForm::SetPatternSelect() {
   TModified pattern;
   pattern.source = Selection;
   pattern.srcPitch = Selection.dx;
-  pattern.layer = CurrentLayer();
+  pattern.layer = CurrentLayerIndex();
   if (!Map->ReadBlock(pattern)) return;
   PatternData = std::move(pattern);
   PatternMode = true;

@@ -4,13 +4,17 @@
 // files by concern:
 //   MainFormShell.cpp      start-up, new map, title, close, dropped files, tool windows
 //   MainFormMenus.cpp      the menu and toolbar tables and what builds them
-//   MainFormView.cpp       rendering, layout, scrolling, zoom, status texts
+//   MainFormView.cpp       rendering and the status texts that follow the view
+//   MainFormLayout.cpp     layout, scrolling, zoom
 //   MainFormState.cpp      editor flags, ToolButtonMediator, view toggles, keys, wheel
 //   MainFormTools.cpp      the tool commands and the block writes of the tools
 //   MainFormMouse.cpp      the view's mouse handlers
 //   MainFormSelection.cpp  selection, copy buffer and the Edit commands
 //   MainFormFiles.cpp      opening and saving projects
 //   MainFormMapData.cpp    importing and exporting map data
+//   MainFormMapDialogs.cpp the map-wide dialogs: resize, replace, fill, project settings
+//   MainFormCommands.cpp   commands handed to a tool window or a dialog: Layer menu, parts
+//                          zoom, Help menu
 //
 // Client coordinates. The drawing and mouse formulas use the window's client area with the
 // toolbar at its top: x counts from the view's left edge, y from the toolbar's top edge, so a
@@ -80,7 +84,7 @@ class TMainForm : public QMainWindow {
   bool importFMF(const std::string& path);
   bool importCSV(const std::string& path);
 
-  // --- view (MainFormView.cpp) --------------------------------------------------------------
+  // --- view (MainFormView.cpp, MainFormLayout.cpp) ------------------------------------------
   void UpdateFullCanvas();
   void UpdateCanvas(int column, int row, int dx, int dy);
   void DrawSelectionChip(int column, int row, int columns, int rows);
@@ -100,6 +104,7 @@ class TMainForm : public QMainWindow {
   // Scroll requests from keys, wheel, preview and tools: clamped, then set on the bar.
   void SetHorizPosition(int position);
   void SetVertPosition(int position);
+  // The view's size without its scroll bars, for the preview.
   void GetClientSize(int& width, int& height) const;
   void PointToCell(int x, int y, QPoint& viewCell, QPoint& mapCell) const;
   int ToolBarHeight() const;
@@ -142,6 +147,7 @@ class TMainForm : public QMainWindow {
   bool CopyOfCurrentSelection();
   bool PasteToCurrentSelection(bool redraw);
   void DebugOut_CopyData();
+  // Makes dx and dy non-negative by moving the anchor; index = y * map width + x.
   static void FixSelection(TCellRange& range);
   // True when the range cannot be cut, copied, pasted or written at.
   static bool IsFailedSelection(const TCellRange& range);
@@ -237,10 +243,10 @@ class TMainForm : public QMainWindow {
   bool Dragging = false;
   Qt::MouseButton MouseButton = Qt::NoButton;  // the button that began the drag
   TToolKind DragTool = TToolKind::Pen;         // the tool that began it
-  bool StrokeOpen = false;  // the pen's history group is open
-  QPoint LastCell;          // view cell of the last mouse event
-  TCellRange Selection;   // on the map
-  TModified CurrentData;  // the block the pen, tiling pen and fill write
+  bool StrokeOpen = false;                     // the pen's history group is open
+  QPoint LastCell;                             // view cell of the last mouse event
+  TCellRange Selection;                        // on the map
+  TModified CurrentData;                       // the block the pen, tiling pen and fill write
   bool PatternMode = false;
   TModified PatternData;  // the block picked from the map
   bool Floating = false;
@@ -350,17 +356,19 @@ class TMainForm : public QMainWindow {
   void ShowToolWindowsAsChecked();
   // MainFormView.cpp
   TLayerDrawing LayerDrawing() const;
-  void LayOutScrollBars(int areaWidth, int areaHeight);
-  void TakeScrollPositions();
   void UpdateVisibleRangePanel();
   void SetStatusText(int panel, const std::string& text);
   void FrameOnBackBuffer(const TFrameRect& frame, uint32_t colour);
+  // MainFormLayout.cpp
+  void LayOutScrollBars(int areaWidth, int areaHeight);
+  void TakeScrollPositions();
+  // One zoom step (editor/ZoomSteps.h) in `direction`: +1 in, -1 out.
+  void ZoomView(int direction);
   // MainFormState.cpp
   void ToggleFlag(uint8_t& flag, QAction* item);
   void ScrollBy(int dx, int dy);
   bool ExactlyCtrl(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons) const;
   // MainFormTools.cpp
-  int CurrentLayer() const;
   bool TakeBlock(TModified& block, bool keepLastBlock);
   void ReturnToSavedTool();
   // MainFormMouse.cpp

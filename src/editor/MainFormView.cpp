@@ -1,27 +1,19 @@
-// The map view: drawing into the back buffer, showing it, layout, scrolling, zoom and the
-// status texts that follow the view.
-#include <QElapsedTimer>
+// The map view's drawing: the layers, the floating block, part numbers, grid, selection and
+// cursor frames into the back buffer, the back buffer onto the window, and the status texts
+// that follow the view.
 #include <QPainter>
-#include <QToolBar>
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <memory>
-#include <stdexcept>
 
 #include "editor/Globals.h"
 #include "editor/GridLines.h"
 #include "editor/LayerRenderer.h"
-#include "editor/LayoutErrors.h"
 #include "editor/MainFormUnit.h"
 #include "editor/MapView.h"
-#include "editor/ScrollBar.h"
 #include "editor/StatusBar.h"
 #include "model/MapDataUnit.h"
-#include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
 #include "windows/LayerFormUnit.h"
-#include "windows/PreviewFormUnit.h"
 
 namespace {
 
@@ -40,21 +32,21 @@ int CellsToDraw(int first, int count, int visible, int mapSize, int scroll) {
   return std::min(n, mapSize - scroll - first);
 }
 
+// The columns and rows to draw from view cell (column, row) for a request of columns x rows,
+// counting a partly visible cell at the view's edges.
+QSize CellsToDraw(const TMainForm& form, int column, int row, int columns, int rows) {
+  const int visibleColumns = static_cast<int>(std::ceil(double(form.ViewWidth) / form.CellWidth));
+  const int visibleRows = static_cast<int>(std::ceil(double(form.ViewHeight) / form.CellHeight));
+  return QSize(CellsToDraw(column, columns, visibleColumns, Map->GetWidth(), form.ScrollX),
+               CellsToDraw(row, rows, visibleRows, Map->GetHeight(), form.ScrollY));
+}
+
 std::string RangeText(const char* prefix, int x0, int y0, int x1, int y1) {
   return prefix + std::to_string(x0) + ", " + std::to_string(y0) + ")-(" + std::to_string(x1) +
          ", " + std::to_string(y1) + ")";
 }
 
 }  // namespace
-
-int TMainForm::ToolBarHeight() const {
-  return ToolBar ? ToolBar->height() : 0;
-}
-
-void TMainForm::GetClientSize(int& width, int& height) const {
-  width = ViewWidth;
-  height = ViewHeight;
-}
 
 void TMainForm::SetStatusText(int panel, const std::string& text) {
   if (StatusBar) StatusBar->SetPanelText(panel, QString::fromStdString(text));
@@ -116,16 +108,14 @@ TLayerDrawing TMainForm::LayerDrawing() const {
   d.skipPart = Records.transparentPart.enabled;
   d.skippedPart = Records.transparentPart.number;
   d.marker = Records.marker.currentLayer;
-  d.currentLayer = LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
+  d.currentLayer = CurrentLayerIndex();
   return d;
 }
 
 void TMainForm::DrawSelectionChip(int column, int row, int columns, int rows) {
   if (!Map || !DrawingEnabled) return;
-  const int visibleColumns = static_cast<int>(std::ceil(double(ViewWidth) / CellWidth));
-  const int visibleRows = static_cast<int>(std::ceil(double(ViewHeight) / CellHeight));
-  const int across = CellsToDraw(column, columns, visibleColumns, Map->GetWidth(), ScrollX);
-  const int down = CellsToDraw(row, rows, visibleRows, Map->GetHeight(), ScrollY);
+  const QSize drawn = CellsToDraw(*this, column, row, columns, rows);
+  const int across = drawn.width(), down = drawn.height();
   std::vector<int> layers;
   std::vector<const TMapChip*> chips;
   for (int l = 0; l < Map->LayerCount(); ++l) {
@@ -164,10 +154,8 @@ void TMainForm::DrawChipNumber(int column, int row, int columns, int rows) {
   if (!Map || !LayerForm) return;
   const int layer = LayerForm->GetCurrentLayerIndex();
   if (!Map->IsValidLayer(layer) || !LayerForm->GetLayerVisibleState(layer)) return;
-  const int visibleColumns = static_cast<int>(std::ceil(double(ViewWidth) / CellWidth));
-  const int visibleRows = static_cast<int>(std::ceil(double(ViewHeight) / CellHeight));
-  const int across = CellsToDraw(column, columns, visibleColumns, Map->GetWidth(), ScrollX);
-  const int down = CellsToDraw(row, rows, visibleRows, Map->GetHeight(), ScrollY);
+  const QSize drawn = CellsToDraw(*this, column, row, columns, rows);
+  const int across = drawn.width(), down = drawn.height();
   const TMapLayer& cells = Map->LayerAt(layer);
   NumberStamps.UseFont(QFont());
   for (int r = 0; r < down; ++r) {
@@ -268,138 +256,4 @@ void TMainForm::FormPaint(QPainter& painter, const QRect& area) {
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(OutlineRect(ActiveFrame.left, ActiveFrame.top - toolBar, ActiveFrame.right,
                                ActiveFrame.bottom - toolBar));
-}
-
-// --- layout and scrolling ---------------------------------------------------------------------
-
-void TMainForm::FormResize() {
-  if (!Map || !HorizScrollBar || !View) return;
-  ReportLayoutErrors([this] {
-    LayOutScrollBars(View->width(), View->height());
-    BackBuffer.SetSize(ViewWidth, ViewHeight);
-  });
-  if (StatusBar) {
-    const int width = static_cast<int>(std::ceil(StatusBar->width() * 0.33));
-    for (int i = 0; i < StatusBar->PanelCount(); ++i) StatusBar->SetPanelWidth(i, width);
-  }
-  PaintScrollBarCorner();
-  if (PreviewForm) PreviewForm->DrawViewFrame();
-  UpdateFullCanvas();
-}
-
-// The area is the client area between toolbar and status bar; the horizontal test uses its
-// full width, before the vertical bar is known.
-void TMainForm::LayOutScrollBars(int areaWidth, int areaHeight) {
-  const int barHeight = HorizScrollBar->sizeHint().height();
-  const int barWidth = VertScrollBar->sizeHint().width();
-  ViewWidth = areaWidth;
-  const bool horizontal = ViewWidth < CellWidth * Map->GetWidth();
-  ViewHeight = areaHeight - (horizontal ? barHeight : 0);
-  const bool vertical = ViewHeight < CellHeight * Map->GetHeight();
-  // A window squeezed smaller than the scroll bars leaves an empty view, not an error.
-  ViewWidth = std::max(0, areaWidth - (vertical ? barWidth : 0));
-  ViewHeight = std::max(0, ViewHeight);
-  const QSignalBlocker blockH(HorizScrollBar), blockV(VertScrollBar);
-  HorizScrollBar->setGeometry(0, areaHeight - barHeight, ViewWidth, barHeight);
-  HorizScrollBar->setVisible(horizontal);
-  HorizScrollBar->SetBounds(Map->GetWidth(), Divide(ViewWidth, CellWidth));
-  VertScrollBar->setGeometry(areaWidth - barWidth, 0, barWidth, ViewHeight);
-  VertScrollBar->setVisible(vertical);
-  VertScrollBar->SetBounds(Map->GetHeight(), Divide(ViewHeight, CellHeight));
-  TakeScrollPositions();
-}
-
-void TMainForm::PaintScrollBarCorner() {
-  if (!ScrollCorner || !View) return;
-  const QRect corner(ViewWidth, ViewHeight, View->width() - ViewWidth, View->height() - ViewHeight);
-  const bool shown = HorizScrollBar->isVisibleTo(View) && VertScrollBar->isVisibleTo(View) &&
-                     corner.width() > 0 && corner.height() > 0;
-  ScrollCorner->setGeometry(corner);
-  ScrollCorner->setVisible(shown);
-}
-
-void TMainForm::TakeScrollPositions() {
-  ScrollX = HorizScrollBar->Position();
-  ScrollY = VertScrollBar->Position();
-  TopLeftIndex = (Map ? Map->GetWidth() : 0) * ScrollY + ScrollX;
-}
-
-void TMainForm::HorizScrollBarScroll(int& position) {
-  if (Map) position = std::min(position, Map->GetWidth() - HorizScrollBar->LargeChange());
-}
-
-void TMainForm::VertScrollBarScroll(int& position) {
-  if (Map) position = std::min(position, Map->GetHeight() - VertScrollBar->LargeChange());
-}
-
-void TMainForm::HorizScrollBarChange() {
-  TakeScrollPositions();
-  UpdateFullCanvas();
-  if (PreviewForm) PreviewForm->DrawViewFrame();
-}
-
-void TMainForm::VertScrollBarChange() {
-  HorizScrollBarChange();
-}
-
-void TMainForm::SetHorizPosition(int position) {
-  HorizScrollBarScroll(position);
-  HorizScrollBar->SetPosition(position);
-}
-
-void TMainForm::SetVertPosition(int position) {
-  VertScrollBarScroll(position);
-  VertScrollBar->SetPosition(position);
-}
-
-void TMainForm::PointToCell(int x, int y, QPoint& viewCell, QPoint& mapCell) const {
-  viewCell = QPoint(x / CellWidth, (y - ToolBarHeight()) / CellHeight);
-  const int maxX = Map ? Map->GetWidth() - 1 : 0, maxY = Map ? Map->GetHeight() - 1 : 0;
-  mapCell = QPoint(std::clamp(viewCell.x() + ScrollX, 0, std::max(0, maxX)),
-                   std::clamp(viewCell.y() + ScrollY, 0, std::max(0, maxY)));
-}
-
-// --- zoom and measuring -----------------------------------------------------------------------
-
-void TMainForm::I1Click() {
-  if (!Map) return;
-  const int stepW = Map->GetPartWidth() * 48 / 256, stepH = Map->GetPartHeight() * 48 / 256;
-  if (CellWidth + stepW > 2 * Map->GetPartWidth()) return;
-  CellWidth += stepW;
-  if (CellHeight + stepH > 2 * Map->GetPartHeight()) return;
-  CellHeight += stepH;
-  FormResize();
-  FormatTittle();
-  ToolButtonMediator();
-}
-
-void TMainForm::O1Click() {
-  if (!Map) return;
-  const int stepW = Map->GetPartWidth() * 48 / 256, stepH = Map->GetPartHeight() * 48 / 256;
-  if (CellWidth - stepW < 1) return;
-  CellWidth -= stepW;
-  if (CellHeight - stepH < 1) return;
-  CellHeight -= stepH;
-  FormResize();
-  FormatTittle();
-  ToolButtonMediator();
-}
-
-void TMainForm::Z1Click() {
-  if (!Map) return;
-  CellWidth = Map->GetPartWidth();
-  CellHeight = Map->GetPartHeight();
-  FormResize();
-  FormatTittle();
-}
-
-void TMainForm::N33Click() {
-  QElapsedTimer clock;
-  clock.start();
-  int count = 0;
-  do {
-    UpdateFullCanvas();
-    ++count;
-  } while (clock.elapsed() < 1000);
-  Prompter().ShowMessage(std::to_string(count) + "fps");
 }

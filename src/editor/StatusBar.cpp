@@ -1,6 +1,7 @@
 #include "editor/StatusBar.h"
 
 #include <QLabel>
+#include <cmath>
 
 namespace {
 
@@ -53,6 +54,7 @@ int TStatusBar::PanelWidth(int index) const {
   return Panel(panels_, index)->Width();
 }
 
-void TStatusBar::SetPanelWidth(int index, int width) {
-  Panel(panels_, index)->SetWidth(width);
+void TStatusBar::SizePanelsToThirds() {
+  const int third = static_cast<int>(std::ceil(width() * 0.33));
+  for (int i = 0; i < PanelCount(); ++i) Panel(panels_, i)->SetWidth(third);
 }

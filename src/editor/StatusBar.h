@@ -15,7 +15,8 @@ class TStatusBar : public QStatusBar {
   QString PanelText(int index) const;
   void SetPanelText(int index, const QString& text);
   int PanelWidth(int index) const;
-  void SetPanelWidth(int index, int width);
+  // Gives every panel a third of the bar's width, rounded up, as the windows do on resizing.
+  void SizePanelsToThirds();
 
  private:
   std::vector<QLabel*> panels_;

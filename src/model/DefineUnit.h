@@ -18,6 +18,20 @@ struct TCellRange {
   int32_t index = 0;  // y * map width + x
 };
 
+// Makes dx and dy non-negative by moving x and y to the range's top-left corner, and sets
+// index = y * rowLength + x. The map counts rows in map cells, the parts window in parts.
+inline void NormaliseCellRange(TCellRange& range, int32_t rowLength) {
+  if (range.dx < 0) {
+    range.x += range.dx;
+    range.dx = -range.dx;
+  }
+  if (range.dy < 0) {
+    range.y += range.dy;
+    range.dy = -range.dy;
+  }
+  range.index = rowLength * range.y + range.x;
+}
+
 // A block of part numbers on its way into or out of a layer.
 struct TModified {
   uint8_t flag = 0;  // not read by the document

@@ -16,7 +16,6 @@ class LayerSpillFile {
   LayerSpillFile(const LayerSpillFile&) = delete;
   LayerSpillFile& operator=(const LayerSpillFile&) = delete;
 
-  const std::string& Path() const { return path_; }
   // Replaces the file's contents by `cells`. Raises EInOutError.
   void Store(const std::vector<uint16_t>& cells);
   // Reads `count` cells from cell position `first` into `out`. Raises EInOutError.

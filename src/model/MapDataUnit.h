@@ -40,7 +40,8 @@ class TMap {
   // the map size is absurd). DuplicateLayer returns false for a source that does not exist.
   bool AppendLayer(const std::string& name, TMapChip* chip);
   bool DuplicateLayer(int32_t source, const std::string& name);
-  // The index-free operations below ignore indices outside 0 .. LayerCount - 1.
+  // The operations below ignore indices outside 0 .. LayerCount - 1; GetLayerName,
+  // SetLayerName and MergeLayer also those above 255.
   void DeleteLayer(int32_t index);
   void SwapLayers(int32_t a, int32_t b);
   bool MergeLayer(int32_t destination, int32_t source, uint16_t key);

@@ -1,8 +1,5 @@
 // Loading, sharing, closing and reloading parts images, and files dropped on the window.
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <algorithm>
 #include <exception>
 
@@ -15,7 +12,6 @@
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
-#include "windows/LayerFormUnit.h"
 #include "windows/PreviewFormUnit.h"
 
 namespace {
@@ -35,10 +31,6 @@ void ShowUnreadable(const std::exception& error) {
                         filetext::kErrorCaption, MsgIcon::Error, MsgButtons::OK);
 }
 
-int CurrentLayer() {
-  return LayerForm ? LayerForm->GetCurrentLayerIndex() : -1;
-}
-
 }  // namespace
 
 bool TChipForm::AddMapChip(const QString& path) {
@@ -54,7 +46,7 @@ bool TChipForm::AddMapChip(const QString& path) {
     file = chosen.path;
   }
   if (TMapChip* loaded = FindChip(file)) {
-    Map->SetLayerChip(CurrentLayer(), loaded);
+    Map->SetLayerChip(CurrentLayerIndex(), loaded);
     RedrawOthers();
     UpdateFullCanvas();
     return true;
@@ -86,7 +78,7 @@ bool TChipForm::LoadNewChip(const std::string& path) {
     ShowUnreadable(error);
     return false;
   }
-  Map->SetLayerChip(CurrentLayer(), MapChips.back().get());
+  Map->SetLayerChip(CurrentLayerIndex(), MapChips.back().get());
   UpdateFullCanvas();
   RedrawOthers();
   return true;
@@ -174,11 +166,9 @@ void TChipForm::WMDropFiles(const QStringList& paths) {
 }
 
 void TChipForm::dragEnterEvent(QDragEnterEvent* event) {
-  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+  AcceptFileDrag(event);
 }
 
 void TChipForm::dropEvent(QDropEvent* event) {
-  const QStringList paths = DroppedLocalFiles(*event->mimeData());
-  event->acceptProposedAction();
-  WMDropFiles(paths);
+  WMDropFiles(AcceptFileDrop(event));
 }

@@ -10,6 +10,7 @@
 #include "editor/MainFormUnit.h"
 #include "editor/ScrollBar.h"
 #include "editor/StatusBar.h"
+#include "editor/ZoomSteps.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 #include "windows/ChipView.h"
@@ -127,15 +128,7 @@ void TChipForm::Selectchip(int part) {
 }
 
 void TChipForm::FixSelection(TCellRange& range) const {
-  if (range.dx < 0) {
-    range.x += range.dx;
-    range.dx = -range.dx;
-  }
-  if (range.dy < 0) {
-    range.y += range.dy;
-    range.dy = -range.dy;
-  }
-  range.index = range.y * PartsPerRow + range.x;
+  NormaliseCellRange(range, PartsPerRow);
 }
 
 int TChipForm::GetZoomRatio() const {
@@ -168,26 +161,15 @@ TMapChip* TChipForm::CurrentChip() const {
 
 void TChipForm::CheckDelImageToolButton() {
   if (!Map || !Map->IsReady() || !LayerForm) return;
-  const int pw = Map->GetPartWidth(), stepW = pw * 48 / 256;
   ToolButton3->setEnabled(CurrentChip() != nullptr);
-  ToolButton6->setEnabled(DrawWidth - stepW >= 1);
-  ToolButton5->setEnabled(DrawWidth + stepW <= 2 * pw);
+  ToolButton6->setEnabled(CanZoom(DrawWidth, Map->GetPartWidth(), -1));
+  ToolButton5->setEnabled(CanZoom(DrawWidth, Map->GetPartWidth(), 1));
 }
 
-// Steps of 3/16 of the part size, between 1 pixel and twice the part size. A width that fits
-// is taken even when the height then stops the step.
 void TChipForm::Zoom(int direction) {
-  if (!Map) return;
-  const int pw = Map->GetPartWidth(), ph = Map->GetPartHeight();
-  const auto fits = [direction](int size, int partSize) {
-    return direction > 0 ? size <= 2 * partSize : size >= 1;
-  };
-  const int width = DrawWidth + direction * (pw * 48 / 256);
-  if (!fits(width, pw)) return;
-  DrawWidth = width;
-  const int height = DrawHeight + direction * (ph * 48 / 256);
-  if (!fits(height, ph)) return;
-  DrawHeight = height;
+  if (!Map ||
+      !StepZoom(DrawWidth, DrawHeight, Map->GetPartWidth(), Map->GetPartHeight(), direction))
+    return;
   FormResize();
   CheckDelImageToolButton();
 }

@@ -11,6 +11,7 @@
 #include "editor/LayoutErrors.h"
 #include "editor/MainFormUnit.h"
 #include "editor/ScrollBar.h"
+#include "editor/ScrollLayout.h"
 #include "editor/StatusBar.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
@@ -133,30 +134,18 @@ void TChipForm::FormResize() {
 // The horizontal test uses the full client width, before the vertical bar is known.
 void TChipForm::LayOutView() {
   const int r = PartsPerRow;
-  const int clientWidth = width(), clientHeight = height();
-  const int toolBar = ToolBar->height(), status = StatusBar->height();
-  const int barHeight = HorizScrollBar->sizeHint().height();
-  const int barWidth = VertScrollBar->sizeHint().width();
-  const bool horizontal = clientWidth < DrawWidth * r;
-  ViewHeight = clientHeight - status - toolBar - (horizontal ? barHeight : 0);
-  const bool vertical = ViewHeight < DrawHeight * r;
-  // A window squeezed smaller than its bars leaves an empty view, not an error.
-  ViewWidth = std::max(0, clientWidth - (vertical ? barWidth : 0));
-  ViewHeight = std::max(0, ViewHeight);
-  {
-    const QSignalBlocker blockH(HorizScrollBar), blockV(VertScrollBar);
-    HorizScrollBar->setGeometry(0, clientHeight - status - barHeight, ViewWidth, barHeight);
-    HorizScrollBar->setVisible(horizontal);
-    HorizScrollBar->SetBounds(r, Divide(ViewWidth, DrawWidth));
-    VertScrollBar->setGeometry(clientWidth - barWidth, toolBar, barWidth, ViewHeight);
-    VertScrollBar->setVisible(vertical);
-    VertScrollBar->SetBounds(r, Divide(ViewHeight, DrawHeight));
-  }
+  const int toolBar = ToolBar->height();
+  const QRect area(0, toolBar, width(), height() - StatusBar->height() - toolBar);
+  const TScrollLayout layout = FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(),
+                                             area.width(), DrawWidth * r, DrawHeight * r);
+  ViewWidth = layout.viewWidth;
+  ViewHeight = layout.viewHeight;
+  PlaceScrollBars(*HorizScrollBar, *VertScrollBar, area, layout, QSize(DrawWidth, DrawHeight), r,
+                  r);
   View->setGeometry(0, toolBar, ViewWidth, ViewHeight);
   BackBuffer.SetSize(ViewWidth, ViewHeight);
   TakeScrollPositions();
-  const int panelWidth = static_cast<int>(std::ceil(StatusBar->width() * 0.33));
-  for (int i = 0; i < StatusBar->PanelCount(); ++i) StatusBar->SetPanelWidth(i, panelWidth);
+  StatusBar->SizePanelsToThirds();
 }
 
 void TChipForm::TakeScrollPositions() {

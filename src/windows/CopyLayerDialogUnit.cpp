@@ -9,9 +9,8 @@ TCopyLayerDialog::TCopyLayerDialog(QWidget* parent)
     : CenteredDialog(parent),
       SrcNameLabel(new QLabel(this)),
       NameEdit(new QLineEdit(this)),
-      OKButton(MakeButton(QStringLiteral("OK"), static_cast<QDialog*>(this), &QDialog::accept)),
-      CancelButton(
-          MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject)) {
+      OKButton(MakeAcceptButton(QStringLiteral("OK"), this)),
+      CancelButton(MakeCancelButton(this)) {
   setWindowTitle(QStringLiteral("レイヤーの複製"));
   SrcNameLabel->setObjectName(QStringLiteral("SrcNameLabel"));
   SrcNameLabel->setTextFormat(Qt::PlainText);  // a layer name is not markup

@@ -1,5 +1,6 @@
 #include "windows/DialogSupport.h"
 
+#include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,6 +59,14 @@ bool AcceptPartNumberField(QWidget* owner, const QLineEdit* field, int bitsPerCe
   if (value >= 0 && value <= MaxPartNumber(bitsPerCell)) return true;
   ShowErrorBox(owner, PartRangeMessage(bitsPerCell));
   return false;
+}
+
+QPushButton* MakeAcceptButton(const QString& text, QDialog* dialog) {
+  return MakeButton(text, dialog, &QDialog::accept);
+}
+
+QPushButton* MakeCancelButton(QDialog* dialog) {
+  return MakeButton(QStringLiteral("キャンセル"), dialog, &QDialog::reject);
 }
 
 QBoxLayout* MakeButtonRow(QPushButton* ok, QPushButton* cancel) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+class QDialog;
 class QLineEdit;
 class QWidget;
 
@@ -40,6 +41,9 @@ QPushButton* MakeButton(const QString& text, Dialog* dialog, void (Dialog::*slot
   QObject::connect(button, &QPushButton::clicked, dialog, [dialog, slot] { (dialog->*slot)(); });
   return button;
 }
+// A push button that accepts `dialog`, and the "キャンセル" button that rejects it.
+QPushButton* MakeAcceptButton(const QString& text, QDialog* dialog);
+QPushButton* MakeCancelButton(QDialog* dialog);
 // The OK / Cancel row aligned to the right.
 QBoxLayout* MakeButtonRow(QPushButton* ok, QPushButton* cancel);
 // Labelled fields, one a row, above the OK / Cancel row. Labels are made as children of

@@ -13,10 +13,8 @@ TFillDialog::TFillDialog(QWidget* parent)
       ComboBox1(new QComboBox(this)),
       StaticText1(new QLabel(this)),
       StaticText2(new QLabel(this)),
-      FillButton(
-          MakeButton(QStringLiteral("塗り潰し"), static_cast<QDialog*>(this), &QDialog::accept)),
-      CancelButton(
-          MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject)) {
+      FillButton(MakeAcceptButton(QStringLiteral("塗り潰し"), this)),
+      CancelButton(MakeCancelButton(this)) {
   setWindowTitle(QStringLiteral("塗りつぶし"));
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   ComboBox1->setEditable(false);

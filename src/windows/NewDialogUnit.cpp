@@ -33,8 +33,7 @@ TNewDialog::TNewDialog(QWidget* parent) : CenteredDialog(parent) {
   grid->addWidget(Label11, 6, 0, 1, 3);
 
   OKButton = MakeButton(QStringLiteral("OK"), this, &TNewDialog::OKButtonClick);
-  CancelButton =
-      MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject);
+  CancelButton = MakeCancelButton(this);
   OKButton->setDefault(true);
   grid->addLayout(MakeButtonRow(OKButton, CancelButton), 7, 0, 1, 3);
 

@@ -9,9 +9,8 @@ TNewLayerDialog::TNewLayerDialog(QWidget* parent)
     : CenteredDialog(parent),
       NameEdit(new QLineEdit(this)),
       ChipSetCombo(new ChoiceComboBox(this)),
-      OKButton(MakeButton(QStringLiteral("OK"), static_cast<QDialog*>(this), &QDialog::accept)),
-      CancelButton(
-          MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject)) {
+      OKButton(MakeAcceptButton(QStringLiteral("OK"), this)),
+      CancelButton(MakeCancelButton(this)) {
   setWindowTitle(QStringLiteral("新規レイヤーの作成"));
   NameEdit->setObjectName(QStringLiteral("NameEdit"));
   NameEdit->setToolTip(QStringLiteral("レイヤーの名前を入力します"));

@@ -20,8 +20,7 @@ TPrefsForm::TPrefsForm(int bitsPerCell, QWidget* parent)
       Edit1(new QLineEdit),
       Memo(new QPlainTextEdit),
       OKButton(MakeButton(QStringLiteral("OK"), this, &TPrefsForm::OKButtonClick)),
-      CancelButton(
-          MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject)),
+      CancelButton(MakeCancelButton(this)),
       bitsPerCell_(bitsPerCell) {
   setWindowTitle(QStringLiteral("プロジェクト設定"));
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));

@@ -117,9 +117,11 @@ void TPreviewForm::DrawViewFrame() {
   const TMainForm& main = *MainForm;
   ViewFrame = QRect();
   if (main.CellWidth > 0 && main.CellHeight > 0) {
+    int viewWidth = 0, viewHeight = 0;
+    main.GetClientSize(viewWidth, viewHeight);
     // Halves round to the even number.
-    const int across = static_cast<int>(std::nearbyint(double(main.ViewWidth) / main.CellWidth));
-    const int down = static_cast<int>(std::nearbyint(double(main.ViewHeight) / main.CellHeight));
+    const int across = static_cast<int>(std::nearbyint(double(viewWidth) / main.CellWidth));
+    const int down = static_cast<int>(std::nearbyint(double(viewHeight) / main.CellHeight));
     ViewFrame =
         QRect(s * (main.ScrollX - PreviewLeft), s * (main.ScrollY - PreviewTop),
               std::min(across * s, Map->GetWidth() * s), std::min(down * s, Map->GetHeight() * s));

@@ -8,12 +8,12 @@
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "editor/ScrollBar.h"
+#include "editor/ScrollLayout.h"
 #include "editor/StatusBar.h"
 #include "model/MapDataUnit.h"
 
 namespace {
 
-constexpr int kFoldedHeight = 52;
 constexpr int kMinWidth = 120;
 
 }  // namespace
@@ -44,7 +44,6 @@ void TPreviewForm::CreateBars() {
   connect(HorizScrollBar, &QScrollBar::valueChanged, this, [this] { ScrollBarChange(); });
   connect(VertScrollBar, &QScrollBar::valueChanged, this, [this] { ScrollBarChange(); });
   StatusBar = new TStatusBar(this);
-  StatusBar->setSizeGripEnabled(false);
   StatusBar->AddPanel(QStringLiteral("表示倍率"), 150);
   StatusBar->setFixedHeight(StatusBar->sizeHint().height());
 }
@@ -63,7 +62,7 @@ void TPreviewForm::ResetPreview() {
   TWindowRecord placement = MainForm->Records.previewWin;
   if (Minimized) {
     // Folding survives new maps: the stored height is what unfolding comes back to.
-    RestoreHeight = std::max(1, placement.height - (frameGeometry().height() - height()));
+    RestoreHeight = placement.height;
     placement.height = frameGeometry().height();
   }
   Place(placement);
@@ -98,33 +97,17 @@ void TPreviewForm::PlaceFixedBars() {
 void TPreviewForm::FormResize() {
   if (!Map || !Map->IsReady() || Map->LayerCount() == 0 || Minimized) return;
   const int w = Map->GetWidth(), h = Map->GetHeight(), s = PreviewScale;
-  const int barHeight = HorizScrollBar->sizeHint().height();
-  const int barWidth = VertScrollBar->sizeHint().width();
+  const QRect area(0, ToolBarHeight(), width(), height() - ToolBarHeight() - StatusBar->height());
   // The horizontal test uses the width of the last layout, before the vertical bar is known.
-  const bool horizontal = PreviewWidth < w * s;
-  PreviewHeight = height() - ToolBarHeight() - StatusBar->height() - (horizontal ? barHeight : 0);
-  const bool vertical = PreviewHeight < h * s;
-  PreviewWidth = width() - (vertical ? barWidth : 0);
-  PreviewWidth = std::max(1, PreviewWidth);
-  PreviewHeight = std::max(1, PreviewHeight);
-  HorizScrollBar->setVisible(horizontal);
-  VertScrollBar->setVisible(vertical);
-  LayOutScrollBars(w, h);
+  TScrollLayout layout =
+      FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(), PreviewWidth, w * s, h * s);
+  layout.viewWidth = PreviewWidth = std::max(1, layout.viewWidth);
+  layout.viewHeight = PreviewHeight = std::max(1, layout.viewHeight);
+  PlaceScrollBars(*HorizScrollBar, *VertScrollBar, area, layout, QSize(s, s), w, h);
+  TakeScrollPositions();
   BackBuffer.SetSize(PreviewWidth, PreviewHeight);
   BackBuffer.Fill(0xFFFFFF);
   RefreshPreview();
-}
-
-void TPreviewForm::LayOutScrollBars(int mapWidth, int mapHeight) {
-  const QSignalBlocker blockH(HorizScrollBar), blockV(VertScrollBar);
-  const int barHeight = HorizScrollBar->sizeHint().height();
-  const int barWidth = VertScrollBar->sizeHint().width();
-  HorizScrollBar->setGeometry(0, height() - StatusBar->height() - barHeight, PreviewWidth,
-                              barHeight);
-  HorizScrollBar->SetBounds(mapWidth, PreviewWidth / PreviewScale);
-  VertScrollBar->setGeometry(width() - barWidth, ToolBarHeight(), barWidth, PreviewHeight);
-  VertScrollBar->SetBounds(mapHeight, PreviewHeight / PreviewScale);
-  TakeScrollPositions();
 }
 
 void TPreviewForm::TakeScrollPositions() {
@@ -138,8 +121,7 @@ void TPreviewForm::ScrollBarChange() {
   RefreshPreview();
 }
 
-// --- zoom and folding
-// -----------------------------------------------------------------------------
+// --- zoom and folding ---------------------------------------------------------------------------
 
 void TPreviewForm::ToolButton2Click() {
   PreviewScale = std::min(4, PreviewScale + 1);
@@ -162,10 +144,9 @@ void TPreviewForm::ToolButton5Click() {
 
 void TPreviewForm::Fold() {
   Minimized = true;
-  RestoreHeight = height();
+  RestoreHeight = frameGeometry().height();
   SetSizeLimits();
-  const int frame = frameGeometry().height() - height();
-  resize(width(), std::max(minimumHeight(), kFoldedHeight - frame));
+  resize(width(), std::max(minimumHeight(), kFoldedHeight - FrameExtraHeight()));
   setMaximumHeight(height());
   StatusBar->hide();
   HorizScrollBar->hide();
@@ -176,7 +157,7 @@ void TPreviewForm::Fold() {
 
 void TPreviewForm::Unfold() {
   setMaximumHeight(QWIDGETSIZE_MAX);
-  resize(width(), RestoreHeight);
+  resize(width(), std::max(1, RestoreHeight - FrameExtraHeight()));
   StatusBar->show();
   HorizScrollBar->show();
   VertScrollBar->show();
@@ -186,8 +167,7 @@ void TPreviewForm::Unfold() {
   FormResize();
 }
 
-// --- jumping the main view
-// ------------------------------------------------------------------------
+// --- jumping the main view ----------------------------------------------------------------------
 
 // Only the miniature's area answers; the toolbar and the status bar pass their presses on.
 void TPreviewForm::mousePressEvent(QMouseEvent* event) {
@@ -228,8 +208,10 @@ void TPreviewForm::JumpTo(int x, int y) {
   const int s = PreviewScale;
   const int column = (x + s * PreviewLeft) / s;
   const int row = (y + s * PreviewTop - ToolBarHeight()) / s;
-  const int across = MainForm->ViewWidth / MainForm->CellWidth;
-  const int down = MainForm->ViewHeight / MainForm->CellHeight;
+  int viewWidth = 0, viewHeight = 0;
+  MainForm->GetClientSize(viewWidth, viewHeight);
+  const int across = viewWidth / MainForm->CellWidth;
+  const int down = viewHeight / MainForm->CellHeight;
   MainForm->SetHorizPosition(column - across / 2);
   MainForm->SetVertPosition(row - down / 2);
 }

@@ -45,8 +45,6 @@ class TPreviewForm : public TToolWindow {
   int PreviewTop = 0;
   int PreviewOrigin = 0;  // their cell index
   bool Dragging = false;
-  bool Minimized = false;
-  int RestoreHeight = 0;
   QRect ViewFrame;  // the main view's area on the back buffer; null when not drawn
 
   QToolBar* ToolBar = nullptr;
@@ -70,7 +68,6 @@ class TPreviewForm : public TToolWindow {
   void CreateToolBar();
   void CreateBars();
   void PlaceFixedBars();
-  void LayOutScrollBars(int mapWidth, int mapHeight);
   void TakeScrollPositions();
   void SetSizeLimits();
   void Fold();

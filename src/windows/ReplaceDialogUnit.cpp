@@ -10,8 +10,7 @@ TReplaceDialog::TReplaceDialog(int bitsPerCell, QWidget* parent)
       Edit2(new QLineEdit(QStringLiteral("0"), this)),
       ReplaceButton(
           MakeButton(QStringLiteral("置き換え"), this, &TReplaceDialog::ReplaceButtonClick)),
-      CancelButton(
-          MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject)),
+      CancelButton(MakeCancelButton(this)),
       bitsPerCell_(bitsPerCell) {
   setWindowTitle(QStringLiteral("置き換え"));
   Edit1->setObjectName(QStringLiteral("Edit1"));

@@ -29,8 +29,7 @@ TResizeDialog::TResizeDialog(int width, int height, int layerCount, int bitsPerC
       Edit2(new QLineEdit(this)),
       StaticText7(new QLabel(this)),
       ResizeButton(MakeButton(QStringLiteral("リサイズ"), this, &TResizeDialog::ResizeButtonClick)),
-      CancelButton(
-          MakeButton(QStringLiteral("キャンセル"), static_cast<QDialog*>(this), &QDialog::reject)),
+      CancelButton(MakeCancelButton(this)),
       width_(width),
       height_(height),
       layerCount_(layerCount),

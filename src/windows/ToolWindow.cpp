@@ -10,12 +10,11 @@
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
-#include "editor/Resources.h"
+#include "editor/ToolBarButtons.h"
 #include "editor/WindowPlacement.h"
 
 namespace {
 
-const int kFoldedHeight = 52;
 const int kUnfoldedMaxHeight = 587;
 
 }  // namespace
@@ -44,24 +43,15 @@ void TToolWindow::Place(const TWindowRecord& record) {
 
 QToolBar* TToolWindow::MakeToolBar() {
   auto* bar = new QToolBar(this);
-  bar->setIconSize(QSize(18, 18));
-  bar->setMovable(false);
-  bar->setFloatable(false);
+  PrepareToolBar(bar);
   bar->setContextMenuPolicy(Qt::PreventContextMenu);
   return bar;
 }
 
 QToolButton* TToolWindow::AddToolButton(QToolBar* bar, const char* image, const char* hint,
                                         std::function<void()> click) {
-  auto* button = new QToolButton(bar);
-  button->setIcon(ToolbarImage(image));
-  button->setIconSize(QSize(18, 18));
-  button->setFixedSize(25, 24);
-  button->setAutoRaise(true);
-  button->setFocusPolicy(Qt::NoFocus);
-  button->setToolTip(QString::fromUtf8(hint));
+  QToolButton* button = AddToolBarButton(bar, image, hint);
   connect(button, &QToolButton::clicked, this, std::move(click));
-  bar->addWidget(button);
   return button;
 }
 

@@ -24,20 +24,23 @@ class TToolWindow : public QWidget {
   int RestoreHeight = 0;   // frame height before folding
 
  protected:
-  // A toolbar with the editor's flat 25 x 24 buttons.
+  // Frame height of a window folded up to its toolbar.
+  static constexpr int kFoldedHeight = 52;
+
+  // One of the editor's toolbars (editor/ToolBarButtons.h), without a context menu.
   QToolBar* MakeToolBar();
-  // A flat button with an 18 x 18 image from the toolbar resources and a hint.
+  // AddToolBarButton, its clicks running `click`.
   QToolButton* AddToolButton(QToolBar* bar, const char* image, const char* hint,
                              std::function<void()> click);
-  // Folds the frame to 52 pixels, hiding `panes`, or restores the height it had and shows
+  // Folds the frame to kFoldedHeight, hiding `panes`, or restores the height it had and shows
   // them again; the button's hint says what a click will do next.
   void ToggleFolded(QToolButton* button, std::initializer_list<QWidget*> panes);
+  // What the window system's frame adds to the height.
+  int FrameExtraHeight() const;
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  int FrameExtraHeight() const;
-
   QAction* TMainForm::*showItem_;
 };

@@ -3,8 +3,6 @@
 // so a read-only folder would not stop it).
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,29 +11,10 @@
 #include "FormatsTestUtil.h"
 #include "formats/MapExport.h"
 #include "formats/ProjectWriter.h"
+#include "support/ScopedFileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace {
-
-// Lowers the file size limit for its lifetime.
-class ScopedFileSizeLimit {
- public:
-  explicit ScopedFileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~ScopedFileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
 
 class FailedWriteTest : public ::testing::Test {
  protected:

@@ -1,48 +1,14 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "MapPictures.h"
 #include "platform/Errors.h"
+#include "support/ScopedFileSizeLimit.h"
+#include "support/ScopedTmpDir.h"
 #include "support/TempDir.h"
 
 namespace {
-
-// Points the temporary folder at a test folder for the lifetime of the object.
-class ScopedTmpDir {
- public:
-  explicit ScopedTmpDir(const std::string& dir) {
-    if (const char* old = std::getenv("TMPDIR")) previous_ = old;
-    setenv("TMPDIR", dir.c_str(), 1);
-  }
-  ~ScopedTmpDir() {
-    if (previous_.empty())
-      unsetenv("TMPDIR");
-    else
-      setenv("TMPDIR", previous_.c_str(), 1);
-  }
-
- private:
-  std::string previous_;
-};
-
-// Files larger than `bytes` cannot be written while the object lives.
-class ScopedFileSizeLimit {
- public:
-  explicit ScopedFileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{bytes, previous_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~ScopedFileSizeLimit() { setrlimit(RLIMIT_FSIZE, &previous_); }
-
- private:
-  rlimit previous_{};
-};
 
 bool IsEmptyFolder(const std::string& dir) {
   return std::filesystem::is_empty(dir);

@@ -49,21 +49,18 @@ void ScriptedPrompter::ShowMessage(const std::string& text) {
 
 FileDialogResult ScriptedPrompter::OpenFileDialog(QWidget* owner,
                                                   const FileDialogRequest& request) {
-  PromptCall call;
-  call.kind = PromptCall::OpenFile;
-  call.file = request;
-  call.owner = owner;
-  calls.push_back(call);
-  if (files_.empty()) return {};
-  FileDialogResult result = files_.front();
-  files_.pop_front();
-  return result;
+  return FileDialog(PromptCall::OpenFile, owner, request);
 }
 
 FileDialogResult ScriptedPrompter::SaveFileDialog(QWidget* owner,
                                                   const FileDialogRequest& request) {
+  return FileDialog(PromptCall::SaveFile, owner, request);
+}
+
+FileDialogResult ScriptedPrompter::FileDialog(PromptCall::Kind kind, QWidget* owner,
+                                              const FileDialogRequest& request) {
   PromptCall call;
-  call.kind = PromptCall::SaveFile;
+  call.kind = kind;
   call.file = request;
   call.owner = owner;
   calls.push_back(call);

@@ -48,6 +48,10 @@ class ScriptedPrompter : public IPrompter {
   std::vector<uint32_t> lastCustomColours;
 
  private:
+  // Records an open or save dialog and answers it with the next queued file.
+  FileDialogResult FileDialog(PromptCall::Kind kind, QWidget* owner,
+                              const FileDialogRequest& request);
+
   std::deque<MsgResult> answers_;
   std::deque<FileDialogResult> files_;
   std::deque<uint32_t> colours_;

@@ -239,6 +239,8 @@ TEST_F(PreviewTest, FoldingToTheToolbarAndBack) {
   const int height = Preview().height();
   Preview().ToolButton5Click();
   EXPECT_TRUE(Preview().Minimized);
+  EXPECT_TRUE(static_cast<TToolWindow&>(Preview()).Minimized)
+      << "one fold state for every tool window";
   EXPECT_EQ(Preview().frameGeometry().height(), 52);
   EXPECT_EQ(Preview().maximumHeight(), Preview().height());
   EXPECT_TRUE(Preview().StatusBar->isHidden());

@@ -170,6 +170,19 @@ TEST_F(ViewLayoutTest, ViewSizeFollowsTheScrollBars) {
   EXPECT_EQ(MainForm->StatusBar->PanelText(2).toStdString(), "表示範囲(0, 0)-(4, 4)");
 }
 
+// The starting widths give way to a third of the bar each, in the parts window too.
+TEST_F(ViewLayoutTest, ResizingGivesEveryStatusPanelAThirdOfTheBar) {
+  MainForm->FormResize();
+  ChipForm->FormResize();
+  for (const TStatusBar* bar : {MainForm->StatusBar, ChipForm->StatusBar}) {
+    ASSERT_GT(bar->width(), 100);
+    const int third = bar->PanelWidth(0);
+    EXPECT_GE(third, bar->width() * 33 / 100);
+    EXPECT_LE(third, bar->width() * 33 / 100 + 1);
+    for (int i = 1; i < bar->PanelCount(); ++i) EXPECT_EQ(bar->PanelWidth(i), third);
+  }
+}
+
 TEST_F(ViewLayoutTest, CursorFrameOfABlock) {
   NewMap(100, 100, 16);
   ChipForm->Selection = {1, 0, 0, 2, 1, 0};

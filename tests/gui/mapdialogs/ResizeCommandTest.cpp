@@ -2,10 +2,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QToolButton>
-#include <cstdlib>
 
 #include "MapDialogFixture.h"
 #include "editor/ScrollBar.h"
+#include "support/ScopedTmpDir.h"
 #include "windows/PreviewFormUnit.h"
 #include "windows/ResizeDialogUnit.h"
 
@@ -121,14 +121,10 @@ TEST_F(ResizeCommandTest, HistoryIsFlushedAndSaveEnabled) {
 }
 
 TEST_F(ResizeCommandTest, SpillFileFailureIsReportedAndTheWindowStaysUsable) {
-  const char* saved = std::getenv("TMPDIR");
-  const std::string previous = saved ? saved : "";
-  setenv("TMPDIR", "/nonexistent/brimwell", 1);
-  ResizeTo("4", "2");
-  if (saved)
-    setenv("TMPDIR", previous.c_str(), 1);
-  else
-    unsetenv("TMPDIR");
+  {
+    ScopedTmpDir missing("/nonexistent/brimwell");
+    ResizeTo("4", "2");
+  }
   ASSERT_EQ(prompter.calls.size(), 1u);
   EXPECT_EQ(prompter.calls[0].caption, "エラー");
   EXPECT_EQ(prompter.calls[0].icon, MsgIcon::Error);
