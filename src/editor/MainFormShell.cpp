@@ -130,13 +130,7 @@ bool TMainForm::CreateNewMap(int32_t width, int32_t height, int32_t layerCount, 
     header.bitsPerCell = bitsPerCell;
     header.relativePaths = 0;
     FileName.clear();
-    // The Show menu's check marks outlive the map: a tool window closed stays closed.
-    const uint8_t chipShown = P3->isChecked(), layerShown = L2->isChecked();
-    const uint8_t previewShown = N2->isChecked();
     SetDefaultEditorFlag();
-    Records.chipWin.visible = chipShown;
-    Records.layerWin.visible = layerShown;
-    Records.previewWin.visible = previewShown;
     ApplyEditorFlags();
     CellWidth = partWidth;
     CellHeight = partHeight;

@@ -186,15 +186,15 @@ TEST_F(ShellTest, ShowMenuAndButtonsToggleToolWindows) {
   PreviewForm->close();
   EXPECT_FALSE(MainForm->N2->isChecked());
 
-  // A new map keeps the check marks, shows the checked windows again and ends any Escape
+  // A new map starts from the default settings, which show all three, and ends any Escape
   // hiding.
   MainForm->HideTollWindows();
   NewMap(10, 10, 16);
   EXPECT_FALSE(MainForm->ToolWindowsHidden);
-  EXPECT_FALSE(MainForm->N2->isChecked());
+  EXPECT_TRUE(MainForm->N2->isChecked());
   EXPECT_TRUE(ChipForm->isVisible());
   EXPECT_TRUE(LayerForm->isVisible());
-  EXPECT_FALSE(PreviewForm->isVisible());
+  EXPECT_TRUE(PreviewForm->isVisible());
 }
 
 TEST_F(ShellTest, NewMapResetsTheEditor) {

