@@ -42,9 +42,12 @@ bool AskOverwrite(QWidget* owner) {
 }
 
 bool ChooseFileToWrite(QWidget* owner, const FileDialogRequest& request, FileDialogResult& chosen) {
+  FileDialogRequest again = request;
   for (;;) {
-    chosen = Prompter().SaveFileDialog(owner, request);
+    chosen = Prompter().SaveFileDialog(owner, again);
     if (!chosen.accepted) return false;
     if (!FileExists(chosen.path) || AskOverwrite(owner)) return true;
+    // The dialog keeps the type the user picked, or a reopened export would write another format.
+    again.filterIndex = chosen.filterIndex;
   }
 }

@@ -187,7 +187,7 @@ TEST_F(MapDataTest, DecliningTheSizeQuestionWritesNoBitmap) {
 
 TEST_F(MapDataTest, OverwriteQuestionReopensTheExportDialog) {
   const std::string taken = WriteFile("taken.fmf", "old");
-  prompter.QueueFile(taken, 1);
+  prompter.QueueFile(taken, 4);
   prompter.QueueAnswer(MsgResult::Cancel);
   prompter.QueueFileCancel();
   MainForm->N31Click();
@@ -195,6 +195,8 @@ TEST_F(MapDataTest, OverwriteQuestionReopensTheExportDialog) {
   ExpectBox(prompter.calls[1], "同名のファイルがすでにが存在します。置き換えますか？", "Brimwell",
             MsgIcon::Warning, MsgButtons::OKCancel);
   EXPECT_EQ(prompter.calls[2].kind, PromptCall::SaveFile);
+  // Reopened on the type the user had picked, not the first one.
+  EXPECT_EQ(prompter.calls[2].file.filterIndex, 4);
   EXPECT_EQ(ReadFileBytes(taken), "old");
 
   prompter.Clear();
