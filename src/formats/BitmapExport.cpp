@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <new>
 #include <string>
 
 #include "formats/BitmapBand.h"
@@ -41,10 +42,15 @@ TFileResult ExportBitmapFile(const TMap& map, const std::string& path, uint16_t 
   bool ok = out.Open() && out.Write(BitmapHeaders(static_cast<uint32_t>(width),
                                                   static_cast<uint32_t>(height),
                                                   static_cast<uint32_t>(rowBytes * height)));
-  TBitmapBand band(map, transparentPart, useColorKey, keyColor);
-  for (int y = map.GetHeight() - 1; ok && y >= 0; --y) {
-    band.Compose(y);
-    ok = out.Write(band.Data(), band.Size());
+  try {
+    // One band of part rows can still be large for a wide map of tall parts.
+    TBitmapBand band(map, transparentPart, useColorKey, keyColor);
+    for (int y = map.GetHeight() - 1; ok && y >= 0; --y) {
+      band.Compose(y);
+      ok = out.Write(band.Data(), band.Size());
+    }
+  } catch (const std::bad_alloc&) {
+    return TFileResult::Failure("メモリを確保出来ませんでした");
   }
   ok = ok && out.Commit();
   return ok ? TFileResult::Success() : TFileResult::Failure(out.Error());
