@@ -40,7 +40,10 @@ bool IsSelectTool(TToolKind tool) {
 // --- press --------------------------------------------------------------------------------------
 
 void TMainForm::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y) {
-  if (!Map || (button != Qt::LeftButton && button != Qt::RightButton)) return;
+  // The right button picks a pattern; the middle one works like the left. Extra buttons do nothing.
+  const bool known =
+      button == Qt::LeftButton || button == Qt::RightButton || button == Qt::MiddleButton;
+  if (!Map || !known) return;
   HandlerScope scope(mouseHandlerDepth_);
   Guarded("TMainForm.FormMouseDown", [&] {
     if (Dragging) {

@@ -152,7 +152,7 @@ TEST_F(MouseRobustnessTest, RightPickWhileSpaceHeldReturnsToTheToolBeforeSpace) 
 }
 
 TEST_F(MouseRobustnessTest, OtherButtonsAndNoMapDoNothing) {
-  Click(1, 1, Qt::MiddleButton);
+  Click(1, 1, Qt::ForwardButton);
   EXPECT_EQ(Groups(), 0);
   TMap* map = Map;
   Map = nullptr;

@@ -50,6 +50,16 @@ TEST_F(PaintToolTest, PenStrokeIsOneGroupOfTheCellsTheMouseEntered) {
   EXPECT_EQ(Cells(0, 2, 2, 5, 1), "0 0 0 0 0");
 }
 
+TEST_F(PaintToolTest, MiddleButtonPaintsLikeTheLeftAndExtraButtonsDoNothing) {
+  PickParts(3, 0);
+  Drag({2, 2}, {3, 2}, Qt::MiddleButton);
+  EXPECT_EQ(Cells(0, 2, 2, 2, 1), "3 3");
+  EXPECT_EQ(Groups(), 1);
+  Drag({5, 5}, {6, 5}, Qt::BackButton);
+  EXPECT_EQ(Cells(0, 5, 5, 2, 1), "0 0");
+  EXPECT_EQ(Groups(), 1);
+}
+
 TEST_F(PaintToolTest, PenOnAHiddenLayerOnlyBeeps) {
   PickParts(3, 0);
   LayerForm->SetLayerVisibleState(0, false);
