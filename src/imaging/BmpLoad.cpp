@@ -16,7 +16,7 @@ std::string OpenFailureReason(const QFile& file) {
   if (!info.exists()) return "ファイルが見つかりません。";
   if (info.isDir()) return "フォルダーです。";
   if (!info.isReadable()) return "読み取りが許可されていません。";
-  return "(" + file.errorString().toStdString() + ")";
+  return file.errorString().toStdString();
 }
 
 void OpenForReading(QFile& file, const std::string& path) {
@@ -38,8 +38,10 @@ FileImage ReadWhole(QFile& file) {
   } catch (const std::exception&) {
     throw EDIBLoadError(kBmpReadFailed);
   }
-  const qint64 got = file.read(reinterpret_cast<char*>(image.bytes.get()), file.size());
-  if (got != file.size()) throw EDIBLoadError(kBmpReadFailed);
+  // Exactly the bytes allocated: the file may change size while another program writes it.
+  const qint64 got =
+      file.read(reinterpret_cast<char*>(image.bytes.get()), static_cast<qint64>(image.size));
+  if (got != static_cast<qint64>(image.size)) throw EDIBLoadError(kBmpReadFailed);
   return image;
 }
 
