@@ -54,6 +54,12 @@ void TMainForm::N23Click() {
     ShowResizeFailure(this, error.what());
   } catch (const EAbort&) {
     ShowResizeFailure(this, "メモリを確保出来ませんでした");
+    // The document gives up its layers only when it could not put them back.
+    if (Map->LayerCount() == 0) {
+      CreateNewMap(newWidth, newHeight, 1, Map->GetPartWidth(), Map->GetPartHeight(),
+                   Map->GetBitsPerCell());
+      return;
+    }
   }
   FormResize();
   if (PreviewForm) PreviewForm->FormResize();

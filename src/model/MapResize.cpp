@@ -37,19 +37,16 @@ void ResizeInMemory(std::vector<uint16_t>& cells, Shape from, Shape to) {
   cells.swap(resized);
 }
 
-// Passes one layer through the file. `replaced` tells whether its old cells were given up.
-void ResizeThroughFile(LayerSpillFile& spill, std::vector<uint16_t>& cells, Shape from, Shape to,
-                       bool& replaced) {
-  const size_t stored = cells.size();
-  spill.Store(cells);
-  replaced = true;
+// Brings one layer's cells from shape `from` to shape `to`, the kept rows a chunk at a time.
+void RefillFromFile(const LayerSpillFile& spill, std::vector<uint16_t>& cells, size_t stored,
+                    Shape from, Shape to) {
   // The old cells are in the file now: their array is reused when the new size is close,
   // otherwise given back before the new one is taken.
   if (to.Count() > cells.capacity() || to.Count() < cells.capacity() / 2) {
     std::vector<uint16_t>().swap(cells);
   }
   cells.assign(to.Count(), 0);
-  // The kept rows come back a chunk at a time: few reads, little memory.
+  // Few reads, little memory.
   const int32_t rows = std::min(from.h, to.h);
   const int32_t rowsPerChunk =
       static_cast<int32_t>(std::max<size_t>(1, kChunkCells / std::max<size_t>(from.w, 1)));
@@ -68,6 +65,41 @@ void ResizeThroughFile(LayerSpillFile& spill, std::vector<uint16_t>& cells, Shap
                   &chunk[static_cast<size_t>(y - y0) * static_cast<size_t>(from.w)],
                   kept * sizeof(uint16_t));
     }
+  }
+}
+
+// Passes one layer through the file. `replaced` tells whether its old cells were given up.
+// Out of memory, the layer gets its old cells back from the file before the error goes on.
+void ResizeThroughFile(LayerSpillFile& spill, std::vector<uint16_t>& cells, Shape from, Shape to,
+                       bool& replaced) {
+  const size_t stored = cells.size();
+  spill.Store(cells);
+  replaced = true;
+  try {
+    RefillFromFile(spill, cells, stored, from, to);
+  } catch (const std::bad_alloc&) {
+    std::vector<uint16_t>().swap(cells);
+    cells.resize(stored);
+    spill.Load(0, stored, cells.data());
+    replaced = false;
+    throw;
+  }
+}
+
+// Out of memory part way: the layers already resized go back to the old size, one at a time
+// through the file, so that every layer has one size again and nothing the resize added is
+// lost. Returns false when even that fails.
+bool RollBack(LayerSpillFile& spill, std::vector<TMapLayer>& layers, size_t done, Shape from,
+              Shape to) {
+  try {
+    for (size_t i = 0; i < done; ++i) {
+      const size_t stored = layers[i].Cells.size();
+      spill.Store(layers[i].Cells);
+      RefillFromFile(spill, layers[i].Cells, stored, to, from);
+    }
+    return true;
+  } catch (const std::exception&) {
+    return false;
   }
 }
 
@@ -102,9 +134,13 @@ bool TMap::Resize(int32_t newWidth, int32_t newHeight) {
     FinishResize(newWidth, newHeight);
     throw;
   } catch (const std::bad_alloc&) {
-    // Out of memory with layers of two sizes: an empty document is the only consistent one.
-    ClearLayers();
-    FinishResize(newWidth, newHeight);
+    if (!replaced && RollBack(spill, Layers, done, from, to)) {
+      if (done > 0) Modified = true;  // a shrink's cut-off cells are gone
+    } else {
+      // Layers of two sizes: an empty document is the only consistent one left.
+      ClearLayers();
+      FinishResize(newWidth, newHeight);
+    }
     throw EAbort("TMap.Resize");
   }
   FinishResize(newWidth, newHeight);

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 
 #include "MapPictures.h"
 #include "platform/Errors.h"
@@ -78,4 +83,72 @@ TEST(MapResize, FileFailuresLeaveEveryLayerAtOneSizeAndNoTemporaryFile) {
   EXPECT_EQ(Picture(*map, 0), "1 0 / 0 0");
   EXPECT_EQ(Picture(*map, 1), "7 8 / 1 2");
   EXPECT_TRUE(IsEmptyFolder(tmp.Path()));
+}
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BRIMWELL_SANITIZED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define BRIMWELL_SANITIZED 1
+#endif
+
+namespace {
+
+long VirtualKilobytes() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmSize:", 0) == 0) return std::stol(line.substr(7));
+  return -1;
+}
+
+// In a child process whose address space ends a little above what it uses, so that the second
+// layer's new cells cannot be had: the exit code says which check failed.
+int ResizeOutOfMemory(const std::string& tmpDir) {
+  ScopedTmpDir scoped(tmpDir);
+  TMap map;
+  map.Setup(500, 500, 32, 32, 16);
+  for (int layer = 0; layer < 3; ++layer) {
+    map.AppendLayer("a", nullptr);
+    auto& cells = map.LayerAt(layer).Cells;
+    for (size_t i = 0; i < cells.size(); ++i) cells[i] = static_cast<uint16_t>(i * 7 + layer);
+  }
+  map.ClearModified();
+  const std::vector<uint16_t> second = map.LayerAt(1).Cells;
+  rlimit limit{};
+  getrlimit(RLIMIT_AS, &limit);
+  limit.rlim_cur = static_cast<rlim_t>(VirtualKilobytes() + 48 * 1024) * 1024;  // 4000² is 32 MB
+  if (setrlimit(RLIMIT_AS, &limit) != 0) return 10;
+  try {
+    map.Resize(4000, 4000);
+    return 11;
+  } catch (const EAbort&) {
+  }
+  if (map.GetWidth() != 500 || map.GetHeight() != 500 || map.LayerCount() != 3) return 12;
+  for (int layer = 0; layer < 3; ++layer) {
+    const auto& cells = map.LayerAt(layer).Cells;
+    if (cells.size() != 500u * 500u) return 13;
+    for (size_t i = 0; i < cells.size(); ++i)
+      if (cells[i] != static_cast<uint16_t>(i * 7 + layer)) return 14;
+  }
+  return map.LayerAt(1).Cells == second && std::filesystem::is_empty(tmpDir) ? 0 : 15;
+}
+
+}  // namespace
+
+TEST(MapResize, OutOfMemoryPartWayPutsTheResizedLayersBack) {
+#ifdef BRIMWELL_SANITIZED
+  GTEST_SKIP() << "the sanitizer's shadow memory needs the whole address space";
+#else
+  TempDir tmp;
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) _exit(ResizeOutOfMemory(tmp.Path()));
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+#endif
 }
