@@ -1,8 +1,6 @@
 #include "editor/CopyDump.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "platform/Errors.h"
@@ -14,10 +12,6 @@ std::string RangeLine(const char* name, const TCellRange& r) {
   return name + std::string("変更範囲(") + std::to_string(r.x) + ", " + std::to_string(r.y) +
          ")-(" + std::to_string(int64_t{r.x} + r.dx) + ", " + std::to_string(int64_t{r.y} + r.dy) +
          ")\r\n";
-}
-
-[[noreturn]] void Fail(const char* what, const std::string& path) {
-  throw EInOutError(std::string(what) + " " + path + ": " + std::strerror(errno));
 }
 
 }  // namespace
@@ -37,8 +31,8 @@ std::string FormatCopyDump(const TModified& copy) {
 void WriteCopyDump(const TModified& copy, const std::string& path) {
   const std::string bytes = FormatCopyDump(copy);
   std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
-  if (!file) Fail("cannot create", path);
+  if (!file) RaiseFileError(FileAction::Create, path);
   if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
-    Fail("cannot write", path);
-  if (std::fclose(file.release()) != 0) Fail("cannot write", path);
+    RaiseFileError(FileAction::Write, path);
+  if (std::fclose(file.release()) != 0) RaiseFileError(FileAction::Write, path);
 }

@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/Errors.h"
 
@@ -16,16 +15,12 @@ std::string TemporaryFolder() {
   return (dir && *dir) ? std::string(dir) : std::string("/tmp");
 }
 
-[[noreturn]] void Fail(const std::string& what, const std::string& path) {
-  throw EInOutError(what + " " + path + ": " + std::strerror(errno));
-}
-
 }  // namespace
 
 LayerSpillFile::LayerSpillFile() {
   std::string pattern = TemporaryFolder() + "/LAYXXXXXX";
   fd_ = mkstemp(pattern.data());
-  if (fd_ < 0) Fail("cannot create", pattern);
+  if (fd_ < 0) RaiseFileError(FileAction::Create, pattern);
   path_ = pattern;
 }
 
@@ -41,13 +36,13 @@ void LayerSpillFile::Store(const std::vector<uint16_t>& cells) {
   while (left > 0) {
     const ssize_t n = pwrite(fd_, bytes + offset, left, offset);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) Fail("cannot write", path_);
+    if (n <= 0) RaiseFileError(FileAction::Write, path_);
     offset += n;
     left -= static_cast<size_t>(n);
   }
   // Overwriting and then cutting keeps the file's pages, which is much cheaper than emptying
   // it first; either way the file ends up holding exactly these cells.
-  if (ftruncate(fd_, offset) != 0) Fail("cannot cut", path_);
+  if (ftruncate(fd_, offset) != 0) RaiseFileError(FileAction::Write, path_);
 }
 
 void LayerSpillFile::Load(size_t first, size_t count, uint16_t* out) const {
@@ -57,10 +52,10 @@ void LayerSpillFile::Load(size_t first, size_t count, uint16_t* out) const {
   while (left > 0) {
     const ssize_t n = pread(fd_, bytes, left, offset);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) Fail("cannot read", path_);
+    if (n < 0) RaiseFileError(FileAction::Read, path_);
     if (n == 0) {
       errno = EIO;  // the file is shorter than what was stored
-      Fail("cannot read", path_);
+      RaiseFileError(FileAction::Read, path_);
     }
     bytes += n;
     offset += n;

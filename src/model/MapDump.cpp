@@ -1,7 +1,5 @@
 // The debug dumps "map.txt" and "modify.txt".
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "model/MapDataUnit.h"
@@ -14,7 +12,7 @@ namespace {
 class DumpFile {
  public:
   explicit DumpFile(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "wb")) {
-    if (!file_) Fail("cannot create");
+    if (!file_) RaiseFileError(FileAction::Create, path_);
   }
   ~DumpFile() {
     if (file_) std::fclose(file_);
@@ -32,20 +30,16 @@ class DumpFile {
     Flush();
     FILE* file = file_;
     file_ = nullptr;
-    if (std::fclose(file) != 0) Fail("cannot write");
+    if (std::fclose(file) != 0) RaiseFileError(FileAction::Write, path_);
   }
 
  private:
   void Flush() {
     if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
-      Fail("cannot write");
+      RaiseFileError(FileAction::Write, path_);
     }
     buffer_.clear();
   }
-  [[noreturn]] void Fail(const char* what) {
-    throw EInOutError(std::string(what) + " " + path_ + ": " + std::strerror(errno));
-  }
-
   std::string path_;
   FILE* file_;
   std::string buffer_;

@@ -16,3 +16,9 @@ class EInOutError : public std::runtime_error {
  public:
   explicit EInOutError(const std::string& message) : std::runtime_error(message) {}
 };
+
+enum class FileAction { Create, Read, Write };
+
+// Raises EInOutError for a failed system call on `path`, saying what failed in the user's words
+// and why (errno) in the system's.
+[[noreturn]] void RaiseFileError(FileAction action, const std::string& path);

@@ -61,7 +61,15 @@ TEST(MapResize, FileFailuresLeaveEveryLayerAtOneSizeAndNoTemporaryFile) {
   {
     ScopedTmpDir missing(tmp.File("missing"));
     auto map = MapOf({"1 2 / 3 4"});
-    EXPECT_THROW(map->Resize(3, 3), EInOutError);
+    try {
+      map->Resize(3, 3);
+      ADD_FAILURE() << "no error";
+    } catch (const EInOutError& error) {
+      // The resize failure box shows this text to the user.
+      EXPECT_EQ(std::string(error.what()).rfind("ファイル " + tmp.File("missing") + "/LAY", 0), 0u)
+          << error.what();
+      EXPECT_NE(std::string(error.what()).find(" を作成できません ("), std::string::npos);
+    }
     EXPECT_EQ(Picture(*map, 0), "1 2 / 3 4");
   }
   ScopedTmpDir scoped(tmp.Path());
