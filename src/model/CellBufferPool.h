@@ -16,6 +16,8 @@ class CellBufferPool {
   std::vector<uint16_t> Take(size_t count);
   // Keeps `cells` for later when it is worth it; frees it otherwise.
   void Give(std::vector<uint16_t>&& cells);
+  // Gives every kept array back to the system.
+  void Clear() { std::vector<std::vector<uint16_t>>().swap(spare_); }
 
  private:
   std::vector<std::vector<uint16_t>> spare_;

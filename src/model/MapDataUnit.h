@@ -134,6 +134,8 @@ class TMap {
   void ResetHistory();
   // Hands a dropped record's arrays to the pool of spare arrays.
   void Recycle(TModifyRecord& record);
+  // Drops the undone groups now rather than at the next record, so their arrays can be reused.
+  void DropRedo();
   void ForgetAllLayers();
   void RenumberAfterDelete(int32_t index);
   void RenumberAfterSwap(int32_t a, int32_t b);

@@ -20,6 +20,7 @@ void TMap::RecordWholeLayer(int32_t layerIndex, Edit edit) {
   record.Width = Width;
   record.Height = Height;
   record.Count = Clamp32(CellCount());
+  DropRedo();
   record.Before = spareCells_.Take(cells.size());
   record.Before.assign(cells.begin(), cells.end());
   record.After = spareCells_.Take(cells.size());

@@ -16,8 +16,10 @@ void TMap::ResetHistory() {
   modifyCursor = 0;
 }
 
+// The user flushes to get memory back, so no spare arrays are kept either.
 void TMap::FlushHistory() {
   ResetHistory();
+  spareCells_.Clear();
 }
 
 void TMap::ReserveHistory(size_t extra) {
@@ -31,6 +33,13 @@ void TMap::AdvanceCursor() {
   }
   History.resize(static_cast<size_t>(modifyCursor) + 1);
   History[static_cast<size_t>(modifyCursor)].Kind = mtEmpty;
+}
+
+void TMap::DropRedo() {
+  const size_t cursor = static_cast<size_t>(modifyCursor);
+  for (size_t i = cursor; i < History.size(); ++i) Recycle(History[i]);
+  History.resize(cursor + 1);
+  History[cursor].Kind = mtEmpty;
 }
 
 void TMap::WriteMarker(uint8_t kind) {

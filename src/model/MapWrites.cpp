@@ -99,6 +99,7 @@ bool TMap::WriteTiledBlockChecked(TModified& block) {
 
   TModifyRecord record;
   const size_t length = static_cast<size_t>(rect.w) * rect.h;
+  DropRedo();
   record.Before = spareCells_.Take(length);
   record.Before.resize(length);
   record.After = spareCells_.Take(length);

@@ -95,7 +95,12 @@ TEST(MapFill, ArraysReusedFromDroppedRecordsHoldTheirNewRecords) {
   };
   map.ReplaceValue(0, 1, 0);
   map.Undo();
-  map.ReplaceValue(0, 2, 0);  // drops the undone group
+  map.ReplaceValue(0, 2, 0);  // drops the undone group and takes its arrays
+  EXPECT_FALSE(map.CanRedo());
+  map.Undo();
+  EXPECT_TRUE(all(0));
+  map.Redo();
+  EXPECT_TRUE(all(2));
   map.FlushHistory();
   TModified block = Block(0, 0, 0, "3");
   map.FloodFill(5, 5, block);
