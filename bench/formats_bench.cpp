@@ -1,6 +1,8 @@
 // The file code against plain fwrite/fread of the same bytes. A 4000 x 4000 map of 4 layers
 // (128 MB of cells) for the project file and FMF; a 256 x 256 map of 32 x 32 parts (an
 // 8192 x 8192 bitmap) for the bitmap export.
+#include <unistd.h>
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -55,6 +57,20 @@ void BM_RawWrite(benchmark::State& state) {
   for (auto _ : state) {
     FILE* f = std::fopen(path.c_str(), "wb");
     std::fwrite(buffer.data(), 1, buffer.size(), f);
+    std::fclose(f);
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kCellBytes));
+}
+
+// The same, flushed to the disk before closing, as a save that survives a power cut must be.
+void BM_RawWriteSynced(benchmark::State& state) {
+  std::vector<char> buffer(kCellBytes, 1);
+  const std::string path = BenchFile("raw.bin");
+  for (auto _ : state) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(buffer.data(), 1, buffer.size(), f);
+    std::fflush(f);
+    fsync(fileno(f));
     std::fclose(f);
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kCellBytes));
@@ -151,6 +167,7 @@ void BM_ExportBitmap(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_RawWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RawWriteSynced)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RawReadReused)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond)->UseRealTime();
