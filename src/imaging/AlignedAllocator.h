@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <new>
 
+#include "platform/LargeMemory.h"
+
 template <class T, size_t Alignment>
 struct AlignedAllocator {
   using value_type = T;
@@ -17,7 +19,9 @@ struct AlignedAllocator {
   AlignedAllocator(const AlignedAllocator<U, Alignment>&) {}
 
   T* allocate(size_t n) {
-    return static_cast<T*>(::operator new(n * sizeof(T), std::align_val_t(Alignment)));
+    T* p = static_cast<T*>(::operator new(n * sizeof(T), std::align_val_t(Alignment)));
+    AdviseHugePages(p, n * sizeof(T));
+    return p;
   }
   void deallocate(T* p, size_t) { ::operator delete(p, std::align_val_t(Alignment)); }
 

@@ -7,6 +7,7 @@
 #include "imaging/BmpLayout.h"
 #include "imaging/DIBDrawUnit.h"
 #include "platform/Errors.h"
+#include "platform/LargeMemory.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ FileImage ReadWhole(QFile& file) {
   image.size = static_cast<size_t>(file.size());
   try {
     image.bytes.reset(new uint8_t[image.size]);
+    AdviseHugePages(image.bytes.get(), image.size);
   } catch (const std::exception&) {
     throw EDIBLoadError(kBmpReadFailed);
   }

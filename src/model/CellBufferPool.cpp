@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/LargeMemory.h"
+
 namespace {
 size_t Bytes(const std::vector<uint16_t>& cells) {
   return cells.capacity() * sizeof(uint16_t);
@@ -24,7 +26,7 @@ std::vector<uint16_t> CellBufferPool::Take(size_t count) {
     spare_.erase(best);
     cells.clear();
   } else {
-    cells.reserve(count);
+    ReserveLarge(cells, count);
   }
   return cells;
 }

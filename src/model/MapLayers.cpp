@@ -6,6 +6,7 @@
 
 #include "model/MapDataUnit.h"
 #include "platform/Errors.h"
+#include "platform/LargeMemory.h"
 
 namespace {
 const char* const kAppendFailed = "レイヤ作成に失敗";
@@ -29,6 +30,7 @@ bool TMap::AppendLayer(const std::string& name, TMapChip* chip) {
   const size_t count = static_cast<size_t>(CheckedCellCount(kAppendFailed));
   AppendOrAbort(Layers, kAppendFailed, [&] {
     TMapLayer layer;
+    ReserveLarge(layer.Cells, count);
     layer.Cells.assign(count, 0);
     layer.Chip = chip;
     layer.Name = name;
@@ -43,8 +45,14 @@ bool TMap::DuplicateLayer(int32_t source, const std::string& name) {
   if (!HasLayer(source)) return false;
   CheckedCellCount(kDuplicateFailed);
   AppendOrAbort(Layers, kDuplicateFailed, [&] {
-    TMapLayer copy = Layers[static_cast<size_t>(source)];
+    const TMapLayer& original = Layers[static_cast<size_t>(source)];
+    TMapLayer copy;
     copy.Name = name;
+    copy.Chip = original.Chip;
+    copy.Visible = original.Visible;
+    copy.Reserved = original.Reserved;
+    ReserveLarge(copy.Cells, original.Cells.size());
+    copy.Cells.assign(original.Cells.begin(), original.Cells.end());
     return copy;
   });
   Modified = true;

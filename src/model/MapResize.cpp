@@ -6,6 +6,7 @@
 #include "model/CellMath.h"
 #include "model/LayerSpillFile.h"
 #include "model/MapDataUnit.h"
+#include "platform/LargeMemory.h"
 
 namespace {
 
@@ -26,7 +27,9 @@ size_t KeptInRow(size_t stored, Shape from, Shape to, int32_t row) {
 }
 
 void ResizeInMemory(std::vector<uint16_t>& cells, Shape from, Shape to) {
-  std::vector<uint16_t> resized(to.Count(), 0);
+  std::vector<uint16_t> resized;
+  ReserveLarge(resized, to.Count());
+  resized.assign(to.Count(), 0);
   for (int32_t y = 0; y < std::min(from.h, to.h); ++y) {
     const size_t kept = KeptInRow(cells.size(), from, to, y);
     if (kept == 0) break;
@@ -45,6 +48,7 @@ void RefillFromFile(const LayerSpillFile& spill, std::vector<uint16_t>& cells, s
   if (to.Count() > cells.capacity() || to.Count() < cells.capacity() / 2) {
     std::vector<uint16_t>().swap(cells);
   }
+  ReserveLarge(cells, to.Count());
   cells.assign(to.Count(), 0);
   // Few reads, little memory.
   const int32_t rows = std::min(from.h, to.h);
