@@ -17,6 +17,7 @@
 #include "formats/ProjectWriter.h"
 #include "imaging/DIBDrawUnit.h"
 #include "model/MapDataUnit.h"
+#include "platform/LargeMemory.h"
 
 namespace {
 
@@ -85,8 +86,11 @@ void BM_RawRead(benchmark::State& state) {
     std::fclose(f);
   }
   for (auto _ : state) {
-    // A reader has to allocate what it reads into, as the project reader does.
-    std::vector<char> buffer(kCellBytes);
+    // A reader has to allocate what it reads into, as the project reader does (with the
+    // same huge-page advice).
+    std::vector<char> buffer;
+    ReserveLarge(buffer, kCellBytes);
+    buffer.resize(kCellBytes);
     FILE* f = std::fopen(path.c_str(), "rb");
     benchmark::DoNotOptimize(std::fread(buffer.data(), 1, buffer.size(), f));
     std::fclose(f);
