@@ -1,5 +1,7 @@
 #include "formats/FileTexts.h"
 
+#include "platform/Errors.h"
+
 namespace filetext {
 
 std::string OlderVersionQuestion(const std::string& versionText) {
@@ -23,11 +25,11 @@ std::string ImageUnreadableText(const std::string& message) {
 }
 
 std::string CannotOpenText(const std::string& path, const std::string& detail) {
-  return "ファイル " + path + " を開けません (" + detail + ")";
+  return FileErrorText(FileAction::Open, path, detail);
 }
 
 std::string CannotWriteText(const std::string& path, const std::string& detail) {
-  return "ファイル " + path + " に書き込めません (" + detail + ")";
+  return FileErrorText(FileAction::Write, path, detail);
 }
 
 }  // namespace filetext

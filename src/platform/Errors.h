@@ -17,7 +17,10 @@ class EInOutError : public std::runtime_error {
   explicit EInOutError(const std::string& message) : std::runtime_error(message) {}
 };
 
-enum class FileAction { Create, Read, Write };
+enum class FileAction { Open, Create, Read, Write };
+
+// "ファイル <path> を開けません (<detail>)" and its kin, for every layer that reports files.
+std::string FileErrorText(FileAction action, const std::string& path, const std::string& detail);
 
 // Raises EInOutError for a failed system call on `path`, saying what failed in the user's words
 // and why (errno) in the system's.
