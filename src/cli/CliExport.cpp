@@ -5,6 +5,7 @@
 #include "formats/FileTexts.h"
 #include "formats/MapExport.h"
 #include "formats/ProjectWriter.h"
+#include "formats/UnstorableTexts.h"
 
 namespace {
 
@@ -51,6 +52,8 @@ int RunExport(const TCliOptions& options, std::ostream& err) {
 int RunImport(const TCliOptions& options, std::ostream& err) {
   TCliDocument doc;
   if (!doc.Load(options.files[0], false, err)) return kExitFailure;
+  if (!ConfirmUnstorableTexts(nullptr, doc.map, doc.records, options.files[1]))
+    return Fail(err, filetext::kProjectWriteFailed, TFileResult::Failure(filetext::kCancelled));
   const TFileResult r = WriteProjectFile(options.files[1], doc.map, doc.records);
   return r ? kExitOk : Fail(err, filetext::kProjectWriteFailed, r);
 }

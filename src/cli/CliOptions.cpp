@@ -26,9 +26,10 @@ Commands:
       parts images, default settings.
 
 Options:
-  --strict        Answer Cancel to the reader's questions (unknown chunks, files of
-                  other versions), which makes the command fail. Without it every
-                  question is answered OK and printed on stderr as a warning.
+  --strict        Answer Cancel to the questions (unknown chunks, files of other
+                  versions, text that Shift-JIS cannot hold), which makes the command
+                  fail. Without it every question is answered OK and printed on stderr
+                  as a warning.
   --json          info: print JSON.
   --format FORMAT export: fmf, csv1, csv2 or bmp.
   -h, --help      Show this help.

@@ -14,6 +14,7 @@
 #include "formats/ImagePath.h"
 #include "formats/ProjectReader.h"
 #include "formats/ProjectWriter.h"
+#include "formats/UnstorableTexts.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 #include "windows/ChipFormUnit.h"
@@ -155,6 +156,7 @@ bool TMainForm::Save() {
     if (FileExists(chosen.path) && !AskOverwrite(this)) return false;
     target = chosen.path;
   }
+  if (!ConfirmUnstorableTexts(this, *Map, Records, target)) return false;
   const bool saved = SaveProjectFile(target);
   if (!saved) ReportSaveFailure(this);
   ToolButtonMediator();
@@ -176,5 +178,6 @@ void TMainForm::SaveAs1Click() {
       filedialog::kProjectFilter, filedialog::kProjectExt, "名前を付けて保存", FileName, MapName);
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
+  if (!ConfirmUnstorableTexts(this, *Map, Records, chosen.path)) return;
   if (!SaveProjectFile(chosen.path)) ReportSaveFailure(this);
 }

@@ -6,7 +6,9 @@
 
 #include "FormatsTestUtil.h"
 #include "cli/CliCommands.h"
+#include "cli/CliPrompter.h"
 #include "formats/ProjectWriter.h"
+#include "formats/UnstorableTexts.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -93,6 +95,23 @@ TEST_F(CliTest, QuestionsAreWarningsUnlessStrict) {
   EXPECT_NE(err.str().find("odd.bwpの読み込み中にエラーが発生しました (キャンセル)"),
             std::string::npos)
       << err.str();
+}
+
+// The question that comes before a project is written, as import asks it.
+TEST_F(CliTest, TextThatShiftJisCannotHoldIsAWarningUnlessStrict) {
+  map.SetLayerName(1, "é😀");
+  for (const bool strict : {false, true}) {
+    std::ostringstream warnings;
+    TCliPrompter cli(warnings, strict);
+    IPrompter* previous = SetPrompter(&cli);
+    EXPECT_EQ(ConfirmUnstorableTexts(nullptr, map, TestRecords(), dir.File("n.bwp")), !strict);
+    SetPrompter(previous);
+    EXPECT_EQ(warnings.str(),
+              "brimwell-cli: warning: Shift-JISで保存できない文字があります。"
+              "保存するとこれらの文字は「?」になります。\nレイヤー名「é😀」：é 😀\n"
+              "このまま保存しますか？" +
+                  std::string(strict ? " -> Cancel (--strict)\n" : " -> OK\n"));
+  }
 }
 
 TEST_F(CliTest, MissingImagesAreWarningsAndBrokenFilesErrors) {

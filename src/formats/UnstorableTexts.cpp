@@ -1,0 +1,67 @@
+#include "formats/UnstorableTexts.h"
+
+#include <vector>
+
+#include "formats/FileTexts.h"
+#include "formats/ImagePath.h"
+#include "model/MapDataUnit.h"
+#include "platform/Prompter.h"
+#include "platform/TextCodec.h"
+
+namespace {
+
+// A box stays readable with a few hundred layers or an emoji-strewn comment.
+constexpr size_t kMaxLines = 10;
+constexpr size_t kMaxCharacters = 10;
+
+// The first kMaxCharacters characters, one space between them.
+std::string CharacterList(const std::string& utf8) {
+  std::string list;
+  size_t count = 0;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const bool starts = (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80;
+    if (starts && count++ > 0) {
+      if (count > kMaxCharacters) return list + " …";
+      list += ' ';
+    }
+    list += utf8[i];
+  }
+  return list;
+}
+
+}  // namespace
+
+std::string UnstorableTextsQuestion(const TMap& map, const TProjectRecords& records,
+                                    const std::string& projectPath) {
+  std::vector<std::string> lines;
+  const auto check = [&lines](const std::string& label, const std::string& text) {
+    const std::string unstorable = UnstorableInShiftJis(text);
+    if (!unstorable.empty()) lines.push_back(label + "：" + CharacterList(unstorable));
+  };
+  const std::string project = AbsolutePath(projectPath);
+  const bool relative = records.header.relativePaths != 0;
+  for (int i = 0; i < map.LayerCount(); ++i) {
+    const TMapLayer& layer = map.LayerAt(i);
+    check("レイヤー名「" + layer.Name + "」", layer.Name);
+    if (layer.Chip) {
+      const std::string stored = StoredImagePath(layer.Chip->FileName, project, relative);
+      check("パーツ画像「" + stored + "」", stored);
+    }
+  }
+  check("コメント", records.comment);
+  if (lines.empty()) return std::string();
+
+  std::string text =
+      "Shift-JISで保存できない文字があります。保存するとこれらの文字は「?」になります。\n";
+  for (size_t i = 0; i < lines.size() && i < kMaxLines; ++i) text += lines[i] + "\n";
+  if (lines.size() > kMaxLines) text += "ほか" + std::to_string(lines.size() - kMaxLines) + "件\n";
+  return text + "このまま保存しますか？";
+}
+
+bool ConfirmUnstorableTexts(QWidget* owner, const TMap& map, const TProjectRecords& records,
+                            const std::string& projectPath) {
+  const std::string question = UnstorableTextsQuestion(map, records, projectPath);
+  return question.empty() ||
+         Prompter().MessageBox(owner, question, filetext::kQuestionCaption, MsgIcon::Warning,
+                               MsgButtons::OKCancel) == MsgResult::OK;
+}
