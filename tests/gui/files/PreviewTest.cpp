@@ -154,6 +154,28 @@ TEST_F(PreviewTest, TransparentPartAndHiddenLayersShowTheBackground) {
   for (int x = 0; x < 8; ++x) EXPECT_NE(Pixel(b, x, 0), PartColour(5));
 }
 
+// Transparency and the transparent colour change the miniature at once, not at the next edit.
+TEST_F(PreviewTest, ColourKeySettingsReachTheMiniatureAtOnce) {
+  NewMap(4, 4, 32);
+  AddLayer("top");
+  GiveLayerParts(0);
+  GiveLayerParts(1);
+  FillLayer(0, 1);
+  FillLayer(1, 2);  // green in the middle
+  SetScale(4);
+  const TBitmap& b = Preview().BackBuffer;
+  ASSERT_EQ(Pixel(b, 2, 2), 0x00FF00u);
+  MainForm->N17Click();
+  EXPECT_EQ(Pixel(b, 2, 2), PartColour(1)) << "Ctrl+T";
+  const uint32_t rgb = PartColour(2);  // the key takes 0x00BBGGRR
+  prompter.QueueColor((rgb & 0xFF) << 16 | (rgb & 0xFF00) | rgb >> 16);
+  MainForm->N18Click();
+  EXPECT_EQ(Pixel(b, 0, 0), PartColour(1)) << "colour";
+  EXPECT_EQ(Pixel(b, 2, 2), 0x00FF00u) << "colour";
+  MainForm->N17Click();
+  EXPECT_EQ(Pixel(b, 0, 0), PartColour(2)) << "Ctrl+T";
+}
+
 TEST_F(PreviewTest, AReloadedImageIsDrawnAnew) {
   NewMap(4, 4, 32);
   GiveLayerParts(0);
