@@ -81,6 +81,27 @@ TEST_F(PreviewTest, LargeMapGetsScrollBars) {
   EXPECT_EQ(Preview().PreviewOrigin, 3 * 100 + Preview().PreviewLeft);
 }
 
+// Whatever the window's size and scale, scrolling to the end shows the last column and row
+// whole; a bar is left out only where everything fits.
+TEST_F(PreviewTest, LastColumnAndRowCanAlwaysBeScrolledIntoView) {
+  NewMap(40, 30, 32);
+  GiveLayerParts(0);
+  TPreviewForm& p = Preview();
+  for (const int scale : {1, 2, 3, 4})
+    for (int width = 120; width <= 220; width += 5)
+      for (int height = 220; height >= 80; height -= 7) {
+        SetScale(scale);
+        p.resize(width, height);
+        SCOPED_TRACE(std::to_string(scale) + ": " + std::to_string(width) + " x " +
+                     std::to_string(height));
+        // A hidden bar cannot be moved by the user.
+        p.HorizScrollBar->SetPosition(p.HorizScrollBar->isHidden() ? 0 : 40);
+        p.VertScrollBar->SetPosition(p.VertScrollBar->isHidden() ? 0 : 30);
+        ASSERT_LE((40 - p.PreviewLeft) * scale, p.PreviewWidth);
+        ASSERT_LE((30 - p.PreviewTop) * scale, p.PreviewHeight);
+      }
+}
+
 TEST_F(PreviewTest, SmallMapStaysWithinItsSquares) {
   NewMap(2, 2, 32);
   GiveLayerParts(0);
