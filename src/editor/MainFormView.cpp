@@ -173,7 +173,7 @@ void TMainForm::DrawChipNumber(int column, int row, int columns, int rows) {
 // --- grid, selection and cursor frames --------------------------------------------------------
 
 void TMainForm::DrawGridLine() {
-  if (!Map || BackBuffer.Empty()) return;
+  if (!Map || BackBuffer.Empty() || !GridFits(CellWidth, CellHeight)) return;
   const int across = ViewWidth / CellWidth, down = ViewHeight / CellHeight;
   const int n = std::min(Map->GetWidth(), across), m = std::min(Map->GetHeight(), down);
   const int right = across >= Map->GetWidth() - ScrollX ? (Map->GetWidth() - ScrollX) * CellWidth

@@ -64,6 +64,7 @@ void TChipForm::DrawFullChips() {
 }
 
 void TChipForm::DrawFullGridLine() {
+  if (!GridFits(DrawWidth, DrawHeight)) return;
   const int r = PartsPerRow;
   const int across = ViewWidth / DrawWidth, down = ViewHeight / DrawHeight;
   const int nx = std::min(r, across), ny = std::min(r, down);
