@@ -70,6 +70,7 @@ void TMainForm::UpdateFullCanvas() {
   ActiveFrameShown = false;
   View->update();
   UpdateVisibleRangePanel();
+  RefreshCursorPanel();
   ToolButtonMediator();
 }
 
@@ -91,6 +92,7 @@ void TMainForm::UpdateCanvas(int column, int row, int dx, int dy) {
   if (Records.env.grid) DrawGridLine();
   DrawCurrentSelection();
   View->update(area);
+  RefreshCursorPanel();
   ToolButtonMediator();
 }
 
