@@ -144,7 +144,7 @@ void TPreviewForm::Fold() {
   Minimized = true;
   RestoreHeight = frameGeometry().height();
   SetSizeLimits();
-  resize(width(), std::max(minimumHeight(), kFoldedHeight - FrameExtraHeight()));
+  resize(width(), FoldedHeight());
   setMaximumHeight(height());
   StatusBar->hide();
   HorizScrollBar->hide();
