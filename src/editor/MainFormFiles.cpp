@@ -29,13 +29,16 @@ int WorkAreaWidth() {
 }
 
 // The outer frame, as the project stores window rectangles.
-void TakePlacement(const QWidget* window, TWindowRecord& record) {
-  const QRect frame = window->frameGeometry();
+void TakePlacement(const QRect& frame, bool visible, TWindowRecord& record) {
   record.left = frame.x();
   record.top = frame.y();
   record.width = frame.width();
   record.height = frame.height();
-  record.visible = window->isVisible() ? 1 : 0;
+  record.visible = visible ? 1 : 0;
+}
+
+void TakePlacement(const TToolWindow* window, TWindowRecord& record) {
+  TakePlacement(window->StoredFrame(), window->isVisible(), record);
 }
 
 void ReportSaveFailure(QWidget* owner) {
@@ -112,7 +115,7 @@ void TMainForm::OpenToolButtonClick() {
 // --- saving -------------------------------------------------------------------------------------
 
 void TMainForm::RefreshWindowRecords(TProjectRecords& records) const {
-  TakePlacement(this, records.mainWin);
+  TakePlacement(frameGeometry(), isVisible(), records.mainWin);
   if (Map && Map->GetPartWidth() > 0)
     records.mainWin.zoom = static_cast<uint16_t>(CellWidth * 256 / Map->GetPartWidth());
   if (ChipForm) {

@@ -40,13 +40,12 @@ void TMainForm::FormResize() {
   UpdateFullCanvas();
 }
 
-// The area is the client area between toolbar and status bar; the horizontal test uses its
-// full width, before the vertical bar is known.
+// The area is the client area between toolbar and status bar.
 void TMainForm::LayOutScrollBars(int areaWidth, int areaHeight) {
   const QRect area(0, 0, areaWidth, areaHeight);
   const TScrollLayout layout =
-      FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(), areaWidth,
-                    CellWidth * Map->GetWidth(), CellHeight * Map->GetHeight());
+      FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(), CellWidth * Map->GetWidth(),
+                    CellHeight * Map->GetHeight());
   ViewWidth = layout.viewWidth;
   ViewHeight = layout.viewHeight;
   PlaceScrollBars(*HorizScrollBar, *VertScrollBar, area, layout, QSize(CellWidth, CellHeight),

@@ -62,6 +62,7 @@ void TMainForm::PressAt(Qt::MouseButton button, Qt::KeyboardModifiers shift, con
   Dragging = false;
   LastCell = viewCell;
   MouseButton = button;
+  UpdateCursorPanel(viewCell, mapCell);
   if (button == Qt::RightButton) {
     // A pick while space holds the hand returns to the tool the hand stands in for.
     if (Tool != TToolKind::Hand) SavedTool = Tool;
@@ -235,15 +236,23 @@ void TMainForm::UpdateMoveCursor(const QPoint& mapCell) {
 void TMainForm::UpdateCursorPanel(const QPoint& viewCell, const QPoint& mapCell) {
   const bool outside =
       viewCell.x() + ScrollX >= Map->GetWidth() || viewCell.y() + ScrollY >= Map->GetHeight();
-  const int layer = CurrentLayerIndex();
-  if (outside || !Map->IsValidLayer(layer)) {
+  cursorCell_ = outside ? QPoint(-1, -1) : mapCell;
+  if (outside || !Map->IsValidLayer(CurrentLayerIndex())) {
     SetStatusText(0, "カーソル座標(マップ範囲外)");
     return;
   }
-  const int part =
-      Map->LayerAt(layer).Cells[static_cast<size_t>(mapCell.y()) * Map->GetWidth() + mapCell.x()];
-  SetStatusText(0, "カーソル座標(" + std::to_string(mapCell.x()) + ", " +
-                       std::to_string(mapCell.y()) + ")=(" + std::to_string(part) + ")");
+  RefreshCursorPanel();
+}
+
+// An edit under a mouse that does not move changes the part the panel names.
+void TMainForm::RefreshCursorPanel() {
+  const int x = cursorCell_.x(), y = cursorCell_.y(), layer = CurrentLayerIndex();
+  if (!Map || !Map->IsValidLayer(layer) || x < 0 || y < 0 || x >= Map->GetWidth() ||
+      y >= Map->GetHeight())
+    return;
+  const int part = Map->LayerAt(layer).Cells[static_cast<size_t>(y) * Map->GetWidth() + x];
+  SetStatusText(0, "カーソル座標(" + std::to_string(x) + ", " + std::to_string(y) + ")=(" +
+                       std::to_string(part) + ")");
 }
 
 // --- release ------------------------------------------------------------------------------------

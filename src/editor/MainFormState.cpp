@@ -142,6 +142,8 @@ void TMainForm::N17Click() {
   BackBuffer.SetPixelFormat(Records.colorKey.enabled ? TPixelFormat::pf24bit
                                                      : TPixelFormat::pf32bit);
   UpdateFullCanvas();
+  // The preview leaves out the colour key too.
+  if (PreviewForm) PreviewForm->RefreshPreview();
 }
 
 void TMainForm::N18Click() {
@@ -149,6 +151,7 @@ void TMainForm::N18Click() {
   if (!Prompter().ChooseColor(this, colour, kCustomColours)) return;
   Records.colorKey.color = colour;
   UpdateFullCanvas();
+  if (PreviewForm) PreviewForm->RefreshPreview();
 }
 
 // --- keyboard and wheel ---------------------------------------------------------------------

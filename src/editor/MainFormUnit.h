@@ -388,6 +388,8 @@ class TMainForm : public QMainWindow {
   bool DragToolIs(TToolKind tool) const;
   void CloseStroke();
   void UpdateCursorPanel(const QPoint& viewCell, const QPoint& mapCell);
+  // Shows the part number that the cell named in the cursor panel holds now.
+  void RefreshCursorPanel();
   // MainFormSelection.cpp
   bool CurrentLayerVisible() const;
   void DropFloating(bool redraw);
@@ -404,6 +406,7 @@ class TMainForm : public QMainWindow {
   void ReportExportFailure(const char* text);
 
   int mouseHandlerDepth_ = 0;  // > 0 while a mouse handler runs
+  QPoint cursorCell_{-1, -1};  // the map cell the cursor panel names; negative for none
   TWindowRecord placement_;    // the last rectangle given by ApplyEditorFlags
   bool framed_ = false;        // the window manager's frame is known
 };

@@ -70,6 +70,7 @@ void TMainForm::UpdateFullCanvas() {
   ActiveFrameShown = false;
   View->update();
   UpdateVisibleRangePanel();
+  RefreshCursorPanel();
   ToolButtonMediator();
 }
 
@@ -91,6 +92,7 @@ void TMainForm::UpdateCanvas(int column, int row, int dx, int dy) {
   if (Records.env.grid) DrawGridLine();
   DrawCurrentSelection();
   View->update(area);
+  RefreshCursorPanel();
   ToolButtonMediator();
 }
 
@@ -173,7 +175,7 @@ void TMainForm::DrawChipNumber(int column, int row, int columns, int rows) {
 // --- grid, selection and cursor frames --------------------------------------------------------
 
 void TMainForm::DrawGridLine() {
-  if (!Map || BackBuffer.Empty()) return;
+  if (!Map || BackBuffer.Empty() || !GridFits(CellWidth, CellHeight)) return;
   const int across = ViewWidth / CellWidth, down = ViewHeight / CellHeight;
   const int n = std::min(Map->GetWidth(), across), m = std::min(Map->GetHeight(), down);
   const int right = across >= Map->GetWidth() - ScrollX ? (Map->GetWidth() - ScrollX) * CellWidth

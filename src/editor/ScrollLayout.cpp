@@ -7,15 +7,22 @@
 #include "editor/ScrollBar.h"
 
 TScrollLayout FitScrollBars(const TScrollBar& horizontal, const TScrollBar& vertical, QSize area,
-                            int testWidth, int contentWidth, int contentHeight) {
+                            int contentWidth, int contentHeight) {
   const int barHeight = horizontal.sizeHint().height();
   const int barWidth = vertical.sizeHint().width();
   TScrollLayout layout;
-  layout.horizontal = testWidth < contentWidth;
-  const int viewHeight = area.height() - (layout.horizontal ? barHeight : 0);
+  layout.horizontal = area.width() < contentWidth;
+  int viewHeight = area.height() - (layout.horizontal ? barHeight : 0);
   layout.vertical = viewHeight < contentHeight;
+  int viewWidth = area.width() - (layout.vertical ? barWidth : 0);
+  // The vertical bar may take the width that the content just fitted into; without a
+  // horizontal bar then, the last column could never be scrolled into view.
+  if (!layout.horizontal && viewWidth < contentWidth) {
+    layout.horizontal = true;
+    viewHeight -= barHeight;
+  }
   // An area squeezed smaller than the scroll bars leaves an empty view, not an error.
-  layout.viewWidth = std::max(0, area.width() - (layout.vertical ? barWidth : 0));
+  layout.viewWidth = std::max(0, viewWidth);
   layout.viewHeight = std::max(0, viewHeight);
   return layout;
 }

@@ -13,11 +13,10 @@ struct TScrollLayout {
 };
 
 // The bars needed for content of contentWidth x contentHeight pixels in an area of `area`
-// pixels, and the view beside them (never negative). The horizontal bar is decided first, before
-// the vertical one is known, from `testWidth`: the area's width, or the view width of the last
-// layout for the preview.
+// pixels, and the view beside them (never negative). Whatever the content does not fit into
+// gets a bar, so every part of it can be scrolled into view.
 TScrollLayout FitScrollBars(const TScrollBar& horizontal, const TScrollBar& vertical, QSize area,
-                            int testWidth, int contentWidth, int contentHeight);
+                            int contentWidth, int contentHeight);
 
 // Places and shows the needed bars in `area` beside the view, and bounds them to the content's
 // cellsAcross x cellsDown cells, of which the view shows whole cells of `cell` pixels. Emits no

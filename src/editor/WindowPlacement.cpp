@@ -25,10 +25,6 @@ QMargins FrameMargins(const QWidget* window) {
                   frame.right() - inside.right(), frame.bottom() - inside.bottom());
 }
 
-QRect FrameRect(const QWidget* window) {
-  return window->geometry().marginsAdded(FrameMargins(window));
-}
-
 void Apply(QWidget* window, const TWindowRecord& record) {
   const QMargins frame = FrameKnown(window) ? FrameMargins(window) : QMargins();
   window->move(record.left, record.top);
@@ -62,7 +58,7 @@ class TPendingPlacement : public QObject {
         Finish();
         return;
       }
-      if (FrameRect(window_) != RecordRect(record_)) {
+      if (WindowFrameRect(window_) != RecordRect(record_)) {
         settled_ = 0;
         Apply(window_, record_);
         applied_ = window_->size();
@@ -92,6 +88,10 @@ class TPendingPlacement : public QObject {
 };
 
 }  // namespace
+
+QRect WindowFrameRect(const QWidget* window) {
+  return window->geometry().marginsAdded(FrameMargins(window));
+}
 
 bool FrameKnown(const QWidget* window) {
   const QMargins m = FrameMargins(window);

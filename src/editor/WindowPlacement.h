@@ -1,6 +1,8 @@
 #pragma once
 // Window rectangles as the project stores them: the outer frame, title bar included, in screen
 // pixels.
+#include <QRect>
+
 #include "formats/ProjectRecords.h"
 
 class QWidget;
@@ -12,3 +14,6 @@ void PlaceWindow(QWidget* window, const TWindowRecord& record);
 
 // True when the window manager has told the size of the window's frame.
 bool FrameKnown(const QWidget* window);
+
+// The window's frame as the window manager last told it.
+QRect WindowFrameRect(const QWidget* window);

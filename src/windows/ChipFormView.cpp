@@ -64,6 +64,7 @@ void TChipForm::DrawFullChips() {
 }
 
 void TChipForm::DrawFullGridLine() {
+  if (!GridFits(DrawWidth, DrawHeight)) return;
   const int r = PartsPerRow;
   const int across = ViewWidth / DrawWidth, down = ViewHeight / DrawHeight;
   const int nx = std::min(r, across), ny = std::min(r, down);
@@ -131,13 +132,12 @@ void TChipForm::FormResize() {
   UpdateFullCanvas();
 }
 
-// The horizontal test uses the full client width, before the vertical bar is known.
 void TChipForm::LayOutView() {
   const int r = PartsPerRow;
   const int toolBar = ToolBar->height();
   const QRect area(0, toolBar, width(), height() - StatusBar->height() - toolBar);
-  const TScrollLayout layout = FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(),
-                                             area.width(), DrawWidth * r, DrawHeight * r);
+  const TScrollLayout layout =
+      FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(), DrawWidth * r, DrawHeight * r);
   ViewWidth = layout.viewWidth;
   ViewHeight = layout.viewHeight;
   PlaceScrollBars(*HorizScrollBar, *VertScrollBar, area, layout, QSize(DrawWidth, DrawHeight), r,

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include "windows/DialogSupport.h"
@@ -21,6 +22,9 @@ TFillDialog::TFillDialog(QWidget* parent)
   ComboBox1->setItemDelegate(new FillItemDelegate(ComboBox1));
   ComboBox1->addItems({QStringLiteral("選択パーツ"), QStringLiteral("定義パターン"),
                        QStringLiteral("-"), QStringLiteral("透明パーツ")});
+  // Keys and the list step over a separator that cannot be chosen.
+  if (auto* items = qobject_cast<QStandardItemModel*>(ComboBox1->model()))
+    items->item(kSeparator)->setFlags(Qt::NoItemFlags);
   ComboBox1->setCurrentIndex(kSelectedParts);
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TFillDialog::ComboBox1Change);
   StaticText1->setText(QStringLiteral("選択範囲内を塗り潰す場合は"));

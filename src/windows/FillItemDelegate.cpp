@@ -9,7 +9,9 @@ void FillItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   const bool selected = option.state & QStyle::State_Selected;
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing, false);
-  painter->fillRect(r, selected ? option.palette.highlight() : option.palette.base());
+  // The separator is a disabled row; it keeps the list's white all the same.
+  painter->fillRect(r, selected ? option.palette.highlight()
+                                : option.palette.brush(QPalette::Normal, QPalette::Base));
   if (text == QLatin1String("-")) {
     painter->setPen(QPen(option.palette.color(QPalette::Disabled, QPalette::Text), 0));
     const int y = r.top() + r.height() / 2;

@@ -98,9 +98,7 @@ void TPreviewForm::FormResize() {
   if (!Map || !Map->IsReady() || Map->LayerCount() == 0 || Minimized) return;
   const int w = Map->GetWidth(), h = Map->GetHeight(), s = PreviewScale;
   const QRect area(0, ToolBarHeight(), width(), height() - ToolBarHeight() - StatusBar->height());
-  // The horizontal test uses the width of the last layout, before the vertical bar is known.
-  TScrollLayout layout =
-      FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(), PreviewWidth, w * s, h * s);
+  TScrollLayout layout = FitScrollBars(*HorizScrollBar, *VertScrollBar, area.size(), w * s, h * s);
   layout.viewWidth = PreviewWidth = std::max(1, layout.viewWidth);
   layout.viewHeight = PreviewHeight = std::max(1, layout.viewHeight);
   PlaceScrollBars(*HorizScrollBar, *VertScrollBar, area, layout, QSize(s, s), w, h);
@@ -146,7 +144,7 @@ void TPreviewForm::Fold() {
   Minimized = true;
   RestoreHeight = frameGeometry().height();
   SetSizeLimits();
-  resize(width(), std::max(minimumHeight(), kFoldedHeight - FrameExtraHeight()));
+  resize(width(), FoldedHeight());
   setMaximumHeight(height());
   StatusBar->hide();
   HorizScrollBar->hide();

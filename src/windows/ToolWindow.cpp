@@ -39,12 +39,25 @@ void TToolWindow::closeEvent(QCloseEvent* event) {
 
 void TToolWindow::Place(const TWindowRecord& record) {
   PlaceWindow(this, record);
+  placed_ = QRect(record.left, record.top, record.width, record.height);
+}
+
+// A hidden window's own geometry is no measure: its frame is unknown or stale.
+QRect TToolWindow::StoredFrame() const {
+  if (isVisible() && FrameKnown(this)) return WindowFrameRect(this);
+  return placed_.isValid() ? placed_ : frameGeometry();
+}
+
+void TToolWindow::setVisible(bool visible) {
+  if (!visible && isVisible() && FrameKnown(this)) placed_ = WindowFrameRect(this);
+  QWidget::setVisible(visible);
 }
 
 QToolBar* TToolWindow::MakeToolBar() {
   auto* bar = new QToolBar(this);
   PrepareToolBar(bar);
   bar->setContextMenuPolicy(Qt::PreventContextMenu);
+  toolBar_ = bar;
   return bar;
 }
 
@@ -59,6 +72,12 @@ int TToolWindow::FrameExtraHeight() const {
   return frameGeometry().height() - height();
 }
 
+int TToolWindow::FoldedHeight() const {
+  const int toolBar =
+      toolBar_ ? std::max(toolBar_->sizeHint().height(), toolBar_->minimumHeight()) : 1;
+  return std::max(kFoldedHeight - FrameExtraHeight(), toolBar);
+}
+
 void TToolWindow::ToggleFolded(QToolButton* button, std::initializer_list<QWidget*> panes) {
   const int frame = FrameExtraHeight();
   // Flipped first: the resizes below lay the window out for the new state.
@@ -68,7 +87,7 @@ void TToolWindow::ToggleFolded(QToolButton* button, std::initializer_list<QWidge
     for (QWidget* pane : panes) pane->hide();
     // A layout keeps the minimum height of the hidden panes until it is activated again.
     if (layout()) layout()->activate();
-    const int folded = std::max(1, kFoldedHeight - frame);
+    const int folded = FoldedHeight();
     resize(width(), folded);
     setMaximumHeight(folded);
     button->setToolTip(QStringLiteral("元に戻す"));

@@ -19,6 +19,10 @@ class TToolWindow : public QWidget {
 
   // Places the window's frame on `record` (see PlaceWindow).
   void Place(const TWindowRecord& record);
+  // The frame rectangle to store: where the window is while it is shown and framed, else
+  // where it was placed or last seen, unchanged.
+  QRect StoredFrame() const;
+  void setVisible(bool visible) override;
 
   bool Minimized = false;  // folded up to the toolbar
   int RestoreHeight = 0;   // frame height before folding
@@ -37,10 +41,15 @@ class TToolWindow : public QWidget {
   void ToggleFolded(QToolButton* button, std::initializer_list<QWidget*> panes);
   // What the window system's frame adds to the height.
   int FrameExtraHeight() const;
+  // The inside height of the folded window: its frame is kFoldedHeight high where the frame
+  // leaves room for the whole toolbar, and higher where it does not.
+  int FoldedHeight() const;
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   QAction* TMainForm::*showItem_;
+  QRect placed_;  // the frame rectangle given or last seen
+  QToolBar* toolBar_ = nullptr;
 };

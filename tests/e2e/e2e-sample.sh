@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end on the sample project under a virtual X display: pick a part from the map with the
 # right button, paint it with the pen, flood-fill with it, save, undo the fill, save again, quit;
-# each saved file is checked cell by cell through brimwell-cli's FMF export.
+# each saved file is checked cell by cell through brimwell-cli's FMF export, and the hidden
+# layer and preview windows keep their stored placement.
 # Usage: tests/e2e/e2e-sample.sh [build/release/bin]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -10,6 +11,24 @@ export BIN="${1:-$root/build/release/bin}"
 . "$root/tests/e2e/lib.sh"
 
 cp "$root/examples/sample.bwp" "$root/examples/parts.bmp" "$work/"
+# The layer and preview windows start hidden: saving must keep their stored placement as it is.
+records() {
+  python3 - "$@" <<'PY'
+import struct, sys
+data = bytearray(open(sys.argv[1], "rb").read())
+at = 12
+while at + 8 <= len(data):
+    kind, size = bytes(data[at:at + 4]), struct.unpack_from("<I", data, at + 4)[0]
+    if kind in (b"lWin", b"pWin"):
+        if len(sys.argv) > 2:
+            data[at + 26] = 0
+        print(kind.decode(), *struct.unpack_from("<iiiiHB", data, at + 8))
+    at += 8 + size + (size & 1)
+if len(sys.argv) > 2:
+    open(sys.argv[1], "wb").write(data)
+PY
+}
+records "$work/sample.bwp" hide >"$work/hidden.txt"
 "$cli" export "$work/sample.bwp" "$work/start.fmf" || fail "brimwell-cli export"
 cp "$work/sample.bwp" "$work/saved.bwp"
 
@@ -46,6 +65,9 @@ quit_editor
 "$cli" export "$work/sample.bwp" "$work/undone.fmf" || fail "brimwell-cli export after the undo"
 python3 "$root/tests/e2e/fmfcheck.py" check "$work/start.fmf" "$work/undone.fmf" \
   "$part" "$pen_x" "$pen_y" || fail "the undo of the fill was not saved"
+records "$work/sample.bwp" >"$work/saved-hidden.txt"
+cmp -s "$work/hidden.txt" "$work/saved-hidden.txt" ||
+  fail "hidden windows moved: $(cat "$work/hidden.txt") became $(cat "$work/saved-hidden.txt")"
 python3 - "$work/info.json" <<'PY' || fail "the saved project lost its layers or images"
 import json, sys
 info = json.load(open(sys.argv[1]))

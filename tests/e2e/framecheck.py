@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Checks that each window's frame, title bar included, covers the rectangle that the project
-stores for it. The window manager frames the windows a moment after they appear, so the check
-waits a little for it.
+"""Checks that each shown window's frame, title bar included, covers the rectangle that the
+project stores for it. The window manager frames the windows a moment after they appear, so the
+check waits a little for it.
 
 Usage: framecheck.py PROJECT.bwp MAIN-TITLE-REGEX"""
 import re
@@ -18,7 +18,8 @@ def stored_rectangles(path):
     records, at = {}, 12
     while at + 8 <= len(data):
         kind, size = data[at:at + 4], struct.unpack_from("<I", data, at + 4)[0]
-        if kind in (b"mWin", b"cWin", b"lWin", b"pWin"):
+        # A hidden tool window has no frame to check.
+        if kind in (b"mWin", b"cWin", b"lWin", b"pWin") and (kind == b"mWin" or data[at + 26]):
             records[kind] = struct.unpack_from("<iiii", data, at + 8)
         at += 8 + size + (size & 1)
     return records

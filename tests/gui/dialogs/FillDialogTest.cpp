@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
 #include <QStandardItemModel>
+#include <QTest>
 
 #include "windows/FillDialogUnit.h"
 #include "windows/FillItemDelegate.h"
@@ -48,6 +50,26 @@ TEST(FillDialog, StartsOnTheFirstItemAndTheSeparatorFallsBackToIt) {
   EXPECT_EQ(dialog.ItemIndex(), TFillDialog::kTransparentPart);
   dialog.ComboBox1->setCurrentIndex(TFillDialog::kSeparator);
   EXPECT_EQ(dialog.ItemIndex(), TFillDialog::kSelectedParts);
+}
+
+// Arrow keys on the closed list and in the open one pass over the separator both ways, so
+// that every item can be reached from the keyboard.
+TEST(FillDialog, ArrowKeysStepOverTheSeparator) {
+  TFillDialog dialog;
+  QComboBox* list = dialog.ComboBox1;
+  const std::vector<std::pair<Qt::Key, int>> steps = {
+      {Qt::Key_Down, TFillDialog::kPattern},         {Qt::Key_Down, TFillDialog::kTransparentPart},
+      {Qt::Key_Down, TFillDialog::kTransparentPart}, {Qt::Key_Up, TFillDialog::kPattern},
+      {Qt::Key_Up, TFillDialog::kSelectedParts},     {Qt::Key_Up, TFillDialog::kSelectedParts}};
+  for (const auto& [key, expected] : steps) {
+    QTest::keyClick(list, key);
+    EXPECT_EQ(dialog.ItemIndex(), expected);
+  }
+  list->setCurrentIndex(TFillDialog::kPattern);
+  list->showPopup();
+  QTest::keyClick(list->view(), Qt::Key_Down);
+  QTest::keyClick(list->view(), Qt::Key_Return);
+  EXPECT_EQ(dialog.ItemIndex(), TFillDialog::kTransparentPart);
 }
 
 TEST(FillItemDelegate, DrawsTheSeparatorAsAGreyLineAtHalfHeight) {

@@ -81,6 +81,27 @@ TEST_F(PreviewTest, LargeMapGetsScrollBars) {
   EXPECT_EQ(Preview().PreviewOrigin, 3 * 100 + Preview().PreviewLeft);
 }
 
+// Whatever the window's size and scale, scrolling to the end shows the last column and row
+// whole; a bar is left out only where everything fits.
+TEST_F(PreviewTest, LastColumnAndRowCanAlwaysBeScrolledIntoView) {
+  NewMap(40, 30, 32);
+  GiveLayerParts(0);
+  TPreviewForm& p = Preview();
+  for (const int scale : {1, 2, 3, 4})
+    for (int width = 120; width <= 220; width += 5)
+      for (int height = 220; height >= 80; height -= 7) {
+        SetScale(scale);
+        p.resize(width, height);
+        SCOPED_TRACE(std::to_string(scale) + ": " + std::to_string(width) + " x " +
+                     std::to_string(height));
+        // A hidden bar cannot be moved by the user.
+        p.HorizScrollBar->SetPosition(p.HorizScrollBar->isHidden() ? 0 : 40);
+        p.VertScrollBar->SetPosition(p.VertScrollBar->isHidden() ? 0 : 30);
+        ASSERT_LE((40 - p.PreviewLeft) * scale, p.PreviewWidth);
+        ASSERT_LE((30 - p.PreviewTop) * scale, p.PreviewHeight);
+      }
+}
+
 TEST_F(PreviewTest, SmallMapStaysWithinItsSquares) {
   NewMap(2, 2, 32);
   GiveLayerParts(0);
@@ -152,6 +173,28 @@ TEST_F(PreviewTest, TransparentPartAndHiddenLayersShowTheBackground) {
   EXPECT_EQ(Pixel(b, 4, 0), PartColour(5));
   LayerForm->SetLayerVisibleState(0, false);
   for (int x = 0; x < 8; ++x) EXPECT_NE(Pixel(b, x, 0), PartColour(5));
+}
+
+// Transparency and the transparent colour change the miniature at once, not at the next edit.
+TEST_F(PreviewTest, ColourKeySettingsReachTheMiniatureAtOnce) {
+  NewMap(4, 4, 32);
+  AddLayer("top");
+  GiveLayerParts(0);
+  GiveLayerParts(1);
+  FillLayer(0, 1);
+  FillLayer(1, 2);  // green in the middle
+  SetScale(4);
+  const TBitmap& b = Preview().BackBuffer;
+  ASSERT_EQ(Pixel(b, 2, 2), 0x00FF00u);
+  MainForm->N17Click();
+  EXPECT_EQ(Pixel(b, 2, 2), PartColour(1)) << "Ctrl+T";
+  const uint32_t rgb = PartColour(2);  // the key takes 0x00BBGGRR
+  prompter.QueueColor((rgb & 0xFF) << 16 | (rgb & 0xFF00) | rgb >> 16);
+  MainForm->N18Click();
+  EXPECT_EQ(Pixel(b, 0, 0), PartColour(1)) << "colour";
+  EXPECT_EQ(Pixel(b, 2, 2), 0x00FF00u) << "colour";
+  MainForm->N17Click();
+  EXPECT_EQ(Pixel(b, 0, 0), PartColour(2)) << "Ctrl+T";
 }
 
 TEST_F(PreviewTest, AReloadedImageIsDrawnAnew) {

@@ -58,6 +58,21 @@ TEST_F(MapViewTest, GridCellsAndBackground) {
   EXPECT_FALSE(MainForm->VertScrollBar->isVisible());
 }
 
+// At the zoom levels whose cells are too small for it the grid would cover the map.
+TEST_F(MapViewTest, GridIsLeftOutBelowFourPixelCells) {
+  for (;;) {
+    const int cell = MainForm->CellWidth;
+    int grid = 0;
+    for (int y = 0; y < 3 * cell; ++y)
+      for (int x = 0; x < 4 * cell; ++x) grid += At(x, y) == kGrid;
+    EXPECT_EQ(grid > 0, cell >= 4) << cell;
+    EXPECT_TRUE(MainForm->G1->isChecked());
+    if (cell == 2) break;
+    MainForm->O1Click();
+    ASSERT_LT(MainForm->CellWidth, cell);
+  }
+}
+
 TEST_F(MapViewTest, TransparencyShowsTheLayerBelow) {
   MainForm->N17Click();
   EXPECT_EQ(At(16, 16), PartColour(1));

@@ -169,6 +169,42 @@ TEST_F(PaintToolTest, CursorPanelFollowsTheMouse) {
   EXPECT_FALSE(MainForm->ActiveFrameShown);
 }
 
+// Every edit made under a mouse that stays where it is shows the new part in the panel at once.
+TEST_F(PaintToolTest, CursorPanelShowsWhatAnEditWroteUnderAStillMouse) {
+  PickParts(3, 0);
+  Move(4, 4);
+  Press(4, 4);
+  EXPECT_EQ(Panel(0), "カーソル座標(4, 4)=(3)") << "pen";
+  Release(4, 4);
+
+  PickParts(5, 0);
+  MainForm->M1Click();
+  Drag({6, 6}, {7, 6});
+  EXPECT_EQ(Panel(0), "カーソル座標(7, 6)=(5)") << "tiling pen";
+
+  PickParts(7, 0);
+  MainForm->F1Click();
+  Move(10, 10);
+  Click(10, 10);
+  EXPECT_EQ(Panel(0), "カーソル座標(10, 10)=(7)") << "fill";
+
+  SetCells(0, 2, 2, "1 2 / 4 5");
+  MainForm->A2Click();
+  Drag({2, 2}, {3, 3});
+  PickParts(9, 0);
+  Key(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(Panel(0), "カーソル座標(3, 3)=(9)") << "cut";
+
+  Move(12, 12);
+  Click(12, 12);
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Panel(0), "カーソル座標(12, 12)=(1)") << "paste";
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(Panel(0), "カーソル座標(12, 12)=(7)") << "undo";
+  Key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(Panel(0), "カーソル座標(12, 12)=(1)") << "redo";
+}
+
 TEST_F(PaintToolTest, ToolCommandsAndButtons) {
   const std::pair<void (TMainForm::*)(), TToolKind> commands[] = {
       {&TMainForm::M1Click, TToolKind::TilePen},

@@ -156,6 +156,16 @@ TEST_F(ChipFormViewTest, ANewMapTakesTheStoredZoom) {
   EXPECT_EQ(ChipForm->DrawWidth, 32);
 }
 
+TEST_F(ChipFormViewTest, GridIsLeftOutBelowFourPixelParts) {
+  LoadParts("parts.bmp");
+  ChipForm->Selection.active = 0;
+  while (ChipForm->DrawWidth > 2) ChipForm->ToolButton6Click();
+  ChipForm->UpdateFullCanvas();
+  EXPECT_EQ(Count(QRect(0, 0, 32, 4), kGrid), 0);
+  ChipForm->ToolButton5Click();
+  EXPECT_GT(Count(QRect(0, 0, 32, 4), kGrid), 0);
+}
+
 TEST_F(ChipFormViewTest, RollingUpToTheToolbarAndBack) {
   const int height = ChipForm->height();
   ChipForm->ToolButton13Click();
