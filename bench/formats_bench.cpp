@@ -1,6 +1,6 @@
 // The file code against plain fwrite/fread of the same bytes. A 4000 x 4000 map of 4 layers
 // (128 MB of cells) for the project file and FMF; a 256 x 256 map of 32 x 32 parts (an
-// 8192 x 8192 bitmap) for the bitmap export.
+// 8192 x 8192 bitmap) and a wide map of tall parts for the bitmap export.
 #include <unistd.h>
 
 #include <benchmark/benchmark.h>
@@ -130,13 +130,14 @@ void BM_ExportFMF16(benchmark::State& state) {
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kCellBytes));
 }
 
-// Parts images of 16 x 16 parts of 32 x 32 pixels, green (the key) in one corner of each part.
-std::shared_ptr<TBitmap> PartsImage(int seed) {
-  auto image = std::make_shared<TBitmap>(512, 512, TPixelFormat::pf32bit);
-  for (int y = 0; y < 512; ++y)
-    for (int x = 0; x < 512; ++x) {
+// Parts images of 16 x `rows` parts of `part` x `part` pixels, green (the key) in one corner
+// of each part.
+std::shared_ptr<TBitmap> PartsImage(int seed, int part = 32, int rows = 16) {
+  auto image = std::make_shared<TBitmap>(16 * part, rows * part, TPixelFormat::pf32bit);
+  for (int y = 0; y < image->Height(); ++y)
+    for (int x = 0; x < image->Width(); ++x) {
       uint8_t* p = image->ScanLine(y) + x * 4;
-      const bool key = x % 32 < 8 && y % 32 < 8;
+      const bool key = x % part < part / 4 && y % part < part / 4;
       p[0] = key ? 0 : uint8_t(x + seed);
       p[1] = key ? 0xFF : uint8_t(y * 3);
       p[2] = key ? 0 : uint8_t(seed * 40);
@@ -159,6 +160,23 @@ void BM_ExportBitmap(benchmark::State& state) {
   state.SetBytesProcessed(int64_t(state.iterations()) * 8192 * 8192 * 3);
 }
 
+// A 1000 x 2 map of 255 x 255 parts (a 255000 x 510 bitmap): one row of parts is 195 MB.
+void BM_ExportBitmapWide(benchmark::State& state) {
+  TMap map;
+  map.Setup(1000, 2, 255, 255, 8);
+  FillLayers(map, 2);
+  std::vector<TMapChip> chips(2);
+  for (int i = 0; i < 2; ++i) {
+    chips[size_t(i)].Image = PartsImage(i, 255, 1);
+    for (auto& cell : map.LayerAt(i).Cells) cell %= 16;
+    map.SetLayerChip(i, &chips[size_t(i)]);
+  }
+  for (auto _ : state)
+    if (!map.ExportBitmap(BenchFile("wide.bmp"), 5, true, 0x0000FF00))
+      state.SkipWithError("export failed");
+  state.SetBytesProcessed(int64_t(state.iterations()) * 255000 * 510 * 3);
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(BM_RawWrite, plain, false)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -169,5 +187,6 @@ BENCHMARK(BM_SaveProject)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ExportFMF16)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ExportBitmap)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ExportBitmapWide)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_MAIN();

@@ -95,6 +95,29 @@ void BM_Resize(benchmark::State& state) {
   }
 }
 
+// One pen stroke of N one-cell writes on a fresh document, as a long mouse drag makes.
+void BM_LongStroke(benchmark::State& state) {
+  const int writes = static_cast<int>(state.range(0));
+  const int side = 256;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto map = MakeMap(side, 1);
+    state.ResumeTiming();
+    map->BeginGroup();
+    for (int i = 0; i < writes; ++i) {
+      TModified block = OneCell(static_cast<uint16_t>(i));
+      block.destination.x = i % side;
+      block.destination.y = (i / side) % side;
+      block.destination.index = block.destination.y * side + block.destination.x;
+      map->WriteBlock(block);
+    }
+    map->EndGroup();
+    state.PauseTiming();
+    map.reset();  // freeing the history is not part of the stroke
+    state.ResumeTiming();
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_LayerCopy)->Arg(4000)->Unit(benchmark::kMillisecond);
@@ -103,5 +126,6 @@ BENCHMARK(BM_ReplaceValue)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteTiledBlock)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoRedo)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Resize)->Arg(4000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LongStroke)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

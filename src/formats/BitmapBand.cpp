@@ -8,7 +8,7 @@
 #include "model/MapDataUnit.h"
 
 TBitmapBand::TBitmapBand(const TMap& map, uint16_t transparentPart, bool useColorKey,
-                         uint32_t keyColor)
+                         uint32_t keyColor, size_t budgetBytes)
     : map_(map),
       transparentPart_(transparentPart),
       useColorKey_(useColorKey),
@@ -18,10 +18,30 @@ TBitmapBand::TBitmapBand(const TMap& map, uint16_t transparentPart, bool useColo
       partHeight_(map.GetPartHeight()),
       partsPerRow_(PartsPerRow(map.GetBitsPerCell())),
       rowBytes_((static_cast<size_t>(map.GetWidth()) * partWidth_ * 3 + 3) & ~size_t{3}),
-      pixels_(rowBytes_ * static_cast<size_t>(partHeight_)) {}
+      rows_(BandRows(rowBytes_, partHeight_, budgetBytes)),
+      pixels_(rowBytes_ * static_cast<size_t>(rows_)) {}
 
-void TBitmapBand::Compose(int y) {
-  std::fill(pixels_.begin(), pixels_.end(), uint8_t{0});
+int TBitmapBand::BandRows(size_t rowBytes, int partHeight, size_t budgetBytes) {
+  if (partHeight < 1) return 1;
+  if (rowBytes == 0) return partHeight;
+  return static_cast<int>(
+      std::clamp<size_t>(budgetBytes / rowBytes, 1, static_cast<size_t>(partHeight)));
+}
+
+bool TBitmapBand::ComposeAll(const TBandWriter& write) {
+  for (int y = map_.GetHeight() - 1; y >= 0; --y) {
+    // The part's lowest rows come first in the file.
+    for (int end = partHeight_; end > 0; end -= rows_) {
+      const int first = std::max(0, end - rows_);
+      Compose(y, first, end - first);
+      if (!write(pixels_.data(), rowBytes_ * static_cast<size_t>(end - first))) return false;
+    }
+  }
+  return true;
+}
+
+void TBitmapBand::Compose(int y, int first, int count) {
+  std::fill_n(pixels_.begin(), rowBytes_ * static_cast<size_t>(count), uint8_t{0});
   const int width = map_.GetWidth();
   for (int i = 0; i < map_.LayerCount(); ++i) {
     const TMapLayer& layer = map_.LayerAt(i);
@@ -29,16 +49,16 @@ void TBitmapBand::Compose(int y) {
     const TBitmap& image = *layer.Chip->Image;
     const uint16_t* row = layer.Cells.data() + static_cast<size_t>(y) * width;
     for (int x = 0; x < width; ++x)
-      if (row[x] != transparentPart_) DrawCell(image, row[x], x);
+      if (row[x] != transparentPart_) DrawCell(image, row[x], x, first, count);
   }
 }
 
 // The part's rows lie far apart in the image; asking for all of them at once lets the memory
 // fetch them side by side instead of one after the other.
-void TBitmapBand::Prefetch(const TBitmap& image, int64_t top, int64_t leftByte,
+void TBitmapBand::Prefetch(const TBitmap& image, int64_t top, int count, int64_t leftByte,
                            size_t rowBytes) const {
 #if defined(__GNUC__)
-  for (int r = 0; r < partHeight_; ++r) {
+  for (int r = 0; r < count; ++r) {
     const uint8_t* row = image.ScanLine(static_cast<int>(top) + r) + leftByte;
     for (size_t offset = 0; offset < rowBytes; offset += 64) __builtin_prefetch(row + offset);
     __builtin_prefetch(row + rowBytes - 1);
@@ -47,16 +67,18 @@ void TBitmapBand::Prefetch(const TBitmap& image, int64_t top, int64_t leftByte,
 }
 
 // A part whose rectangle is not wholly inside the image leaves the cell as it was.
-void TBitmapBand::DrawCell(const TBitmap& image, uint16_t part, int x) {
+void TBitmapBand::DrawCell(const TBitmap& image, uint16_t part, int x, int first, int count) {
   const int64_t left = int64_t{partWidth_} * (part % partsPerRow_);
   const int64_t top = int64_t{partHeight_} * (part / partsPerRow_);
   if (left + partWidth_ > image.Width() || top + partHeight_ > image.Height()) return;
   const int bytesPerPixel = image.PixelFormat() == TPixelFormat::pf24bit ? 3 : 4;
   uint8_t* target = pixels_.data() + static_cast<size_t>(x) * partWidth_ * 3;
-  Prefetch(image, top, left * bytesPerPixel, static_cast<size_t>(partWidth_) * bytesPerPixel);
-  for (int r = 0; r < partHeight_; ++r) {
-    const uint8_t* source = image.ScanLine(static_cast<int>(top) + r) + left * bytesPerPixel;
-    uint8_t* row = target + static_cast<size_t>(partHeight_ - 1 - r) * rowBytes_;
+  Prefetch(image, top + first, count, left * bytesPerPixel,
+           static_cast<size_t>(partWidth_) * bytesPerPixel);
+  for (int r = 0; r < count; ++r) {
+    const uint8_t* source =
+        image.ScanLine(static_cast<int>(top) + first + r) + left * bytesPerPixel;
+    uint8_t* row = target + static_cast<size_t>(count - 1 - r) * rowBytes_;
     if (useColorKey_)
       CopyRowKeyed(source, bytesPerPixel, row);
     else

@@ -43,12 +43,9 @@ TFileResult ExportBitmapFile(const TMap& map, const std::string& path, uint16_t 
                                                   static_cast<uint32_t>(height),
                                                   static_cast<uint32_t>(rowBytes * height)));
   try {
-    // One band of part rows can still be large for a wide map of tall parts.
     TBitmapBand band(map, transparentPart, useColorKey, keyColor);
-    for (int y = map.GetHeight() - 1; ok && y >= 0; --y) {
-      band.Compose(y);
-      ok = out.Write(band.Data(), band.Size());
-    }
+    ok = ok && band.ComposeAll(
+                   [&out](const uint8_t* data, size_t size) { return out.Write(data, size); });
   } catch (const std::bad_alloc&) {
     return TFileResult::Failure("メモリを確保出来ませんでした");
   }

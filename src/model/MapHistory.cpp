@@ -22,8 +22,11 @@ void TMap::FlushHistory() {
   spareCells_.Clear();
 }
 
+// Reserving exactly what the next record needs would move the whole history on every write
+// of a pen stroke; doubling keeps a stroke linear in its length.
 void TMap::ReserveHistory(size_t extra) {
-  History.reserve(static_cast<size_t>(modifyCursor) + 1 + extra);
+  const size_t needed = static_cast<size_t>(modifyCursor) + 1 + extra;
+  if (needed > History.capacity()) History.reserve(std::max(needed, 2 * History.capacity()));
 }
 
 void TMap::AdvanceCursor() {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QColor>
+#include <QCryptographicHash>
 #include <QImage>
 
 #include "FormatsTestUtil.h"
@@ -184,8 +186,19 @@ TEST_F(BitmapExportTest, RandomMapsMatchAPictureDrawnByTheBook) {
     Attach(3, NumberedParts(part, wide ? 256 : 16, 1, false));
     const uint16_t transparent = uint16_t(random() % 5);
     const bool key = random() % 2;
-    EXPECT_EQ(Export(transparent, key).substr(54), Reference(map, transparent, key, kGreenKey))
-        << "round " << round;
+    const std::string reference = Reference(map, transparent, key, kGreenKey);
+    EXPECT_EQ(Export(transparent, key).substr(54), reference) << "round " << round;
+    // Bands of one, two and three pixel rows, the last band of a part often shorter.
+    const size_t rowBytes = TBitmapBand(map, 0, false, 0).RowBytes();
+    for (size_t rows = 1; rows <= 3; ++rows) {
+      TBitmapBand band(map, transparent, key, kGreenKey, rows * rowBytes);
+      std::string composed;
+      EXPECT_TRUE(band.ComposeAll([&](const uint8_t* data, size_t size) {
+        composed.append(reinterpret_cast<const char*>(data), size);
+        return true;
+      }));
+      EXPECT_EQ(composed, reference) << "round " << round << ", bands of " << rows;
+    }
   }
 }
 
@@ -196,6 +209,62 @@ TEST(BitmapBandTest, MemoryFollowsOneRowOfParts) {
   TBitmapBand band(map, 0, false, 0);
   EXPECT_EQ(band.RowBytes(), 300u * 32 * 3);
   EXPECT_EQ(band.Size(), 300u * 32 * 3 * 32);
+}
+
+// A band of whole rows of tall parts took 1.9 GB for a map 10000 parts wide.
+TEST(BitmapBandTest, BandsStayWithinTheBudgetHoweverWideTheMap) {
+  struct Case {
+    int width, partWidth, partHeight, rows;
+  } cases[] = {
+      {256, 32, 32, 32},     // 24 KiB rows: a whole row of parts fits
+      {1000, 255, 255, 5},   // 747 KiB rows
+      {10000, 255, 255, 1},  // 7.3 MiB: one pixel row is more than the budget
+      {10000, 1, 1, 1},
+      {1, 1, 255, 255},
+  };
+  for (const Case& c : cases) {
+    TMap map;
+    map.Setup(c.width, 2, c.partWidth, c.partHeight, 8);
+    TBitmapBand band(map, 0, false, 0);
+    EXPECT_EQ(band.Rows(), c.rows) << c.width << " x " << c.partHeight;
+    EXPECT_EQ(band.Size(), band.RowBytes() * size_t(c.rows));
+    EXPECT_LE(band.Size(), std::max(TBitmapBand::kBudgetBytes, band.RowBytes()));
+  }
+  EXPECT_EQ(TBitmapBand::BandRows(100, 7, 350), 3);
+  EXPECT_EQ(TBitmapBand::BandRows(100, 7, 99), 1);
+}
+
+// Pixels that differ from row to row and column to column, key green on a diagonal.
+std::shared_ptr<TBitmap> PatternParts(int partSize, TPixelFormat format) {
+  auto image = std::make_shared<TBitmap>(16 * partSize, 2 * partSize, format);
+  const int bpp = format == TPixelFormat::pf24bit ? 3 : 4;
+  for (int y = 0; y < image->Height(); ++y)
+    for (int x = 0; x < image->Width(); ++x) {
+      uint8_t* p = image->ScanLine(y) + x * bpp;
+      const bool key = (x + y) % 7 == 0;
+      p[0] = key ? 0 : uint8_t(x * 7 + y * 13);
+      p[1] = key ? 0xFF : uint8_t(y * 5 + 1);
+      p[2] = key ? 0 : uint8_t(x ^ (y * 3));
+    }
+  return image;
+}
+
+// The bytes of this export were recorded before the picture was built in bands.
+TEST_F(BitmapExportTest, ExportedBytesStayAsRecorded) {
+  BuildMap(map, 5, 3, 5, 8, {"1 2 3 17 0 / 4 5 6 7 8 / 31 30 2 9 1",
+                             "0 2 18 3 3 / 2 2 2 19 20 / 5 6 7 8 9",
+                             "1 1 1 1 1 / 1 1 1 1 1 / 1 1 1 1 1"});
+  Attach(0, PatternParts(5, TPixelFormat::pf24bit));
+  Attach(1, PatternParts(5, TPixelFormat::pf32bit));
+  Attach(2, PatternParts(5, TPixelFormat::pf32bit));
+  map.SetLayerVisible(2, false);
+  const std::string bytes = Export(2, true);
+  ASSERT_EQ(bytes.size(), 54u + 76 * 15);
+  EXPECT_EQ(QCryptographicHash::hash(QByteArray::fromStdString(bytes),
+                                     QCryptographicHash::Sha256)
+                .toHex()
+                .toStdString(),
+            "56a683c47c4ccb1950a1c52486e7c7092ff4e69617c06df2944b718deafc82e9");
 }
 
 TEST(BitmapExportLimitTest, ImagesBeyondTheFormatAreRefused) {

@@ -103,6 +103,29 @@ TEST(MapHistory, AnOpenGroupIsUndoneWholeAndRedoStopsAtTheEnd) {
   EXPECT_FALSE(map->CanRedo());
 }
 
+// Moving the whole history on every write made long strokes quadratic.
+TEST(MapHistory, ALongStrokeMovesTheHistoryOnlyAFewTimes) {
+  auto map = MapOf({"0 0 0 0"});
+  map->BeginGroup();
+  int moves = 0;
+  const TModifyRecord* where = map->GetHistory().data();
+  for (int i = 0; i < 10000; ++i) {
+    TModified block = Block(0, i % 4, 0, std::to_string(i % 9 + 1));
+    map->WriteBlock(block);
+    if (map->GetHistory().data() != where) ++moves;
+    where = map->GetHistory().data();
+  }
+  map->EndGroup();
+  EXPECT_LE(moves, 20);
+  EXPECT_EQ(map->GetHistory().size(), 10003u);
+  EXPECT_EQ(Picture(*map, 0), "7 8 9 1");
+  EXPECT_TRUE(map->Undo());
+  EXPECT_EQ(Picture(*map, 0), "0 0 0 0");
+  EXPECT_EQ(map->GetHistory().size(), 10003u);
+  EXPECT_TRUE(map->Redo());
+  EXPECT_EQ(Picture(*map, 0), "7 8 9 1");
+}
+
 TEST(MapDump, WritesModifyTxtRecordByRecord) {
   TempDir dir;
   auto map = MapOf({"0 0 0 0 / 0 0 0 0"});
