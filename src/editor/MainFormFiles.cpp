@@ -37,9 +37,9 @@ void TakePlacement(const QWidget* window, TWindowRecord& record) {
   record.visible = window->isVisible() ? 1 : 0;
 }
 
-void ReportSaveFailure(QWidget* owner) {
-  Prompter().MessageBox(owner, filetext::kProjectWriteFailed, filetext::kErrorCaption,
-                        MsgIcon::Error, MsgButtons::OK);
+void ReportSaveFailure(QWidget* owner, const std::string& reason) {
+  Prompter().MessageBox(owner, filetext::WriteFailureText(filetext::kProjectWriteFailed, reason),
+                        filetext::kErrorCaption, MsgIcon::Error, MsgButtons::OK);
 }
 
 }  // namespace
@@ -131,9 +131,14 @@ bool TMainForm::SaveProjectFile(const std::string& path) {
   TProjectRecords records = Records;
   RefreshWindowRecords(records);
   TFileProgress progress(this);
+  TFileResult result;
   try {
-    if (!WriteProjectFile(path, *Map, records, &progress)) return false;
-  } catch (const std::exception&) {
+    result = WriteProjectFile(path, *Map, records, &progress);
+  } catch (const std::exception& e) {
+    result = TFileResult::Failure(e.what());
+  }
+  if (!result) {
+    lastWriteError_ = result.reason;
     return false;
   }
   Records = records;
@@ -156,7 +161,7 @@ bool TMainForm::Save() {
     target = chosen.path;
   }
   const bool saved = SaveProjectFile(target);
-  if (!saved) ReportSaveFailure(this);
+  if (!saved) ReportSaveFailure(this, lastWriteError_);
   ToolButtonMediator();
   return saved;
 }
@@ -176,5 +181,5 @@ void TMainForm::SaveAs1Click() {
       filedialog::kProjectFilter, filedialog::kProjectExt, "名前を付けて保存", FileName, MapName);
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
-  if (!SaveProjectFile(chosen.path)) ReportSaveFailure(this);
+  if (!SaveProjectFile(chosen.path)) ReportSaveFailure(this, lastWriteError_);
 }
