@@ -152,6 +152,7 @@ void TProjectReader::NoteLayer(uint32_t size, bool old) {
 }
 
 void TProjectReader::ReadComment(uint32_t size) {
+  // ReadChunk has held the size against the file, so the allocation is bounded by it.
   std::string bytes(size, '\0');
   source_->ReadExact(pos_, bytes.data(), size);
   records_.comment = FromShiftJis(bytes);
