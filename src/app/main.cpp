@@ -6,6 +6,7 @@
 #include <QLibraryInfo>
 #include <QStringList>
 #include <QTranslator>
+#include <csignal>
 
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
@@ -33,6 +34,9 @@ void UseJapanese(QApplication& app, QTranslator& translator) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // A file-size limit then fails the save, which says so and keeps the document, instead of
+  // killing the program with the user's work.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimwell"));
   QApplication::setDesktopFileName(QStringLiteral("brimwell"));  // brimwell.desktop, for its icon

@@ -27,6 +27,10 @@ TCliDocument::TCliDocument() { SetDefaultRecords(records, kDefaultWorkAreaWidth)
 
 TCliDocument::~TCliDocument() = default;
 
+bool TCliDocument::ImageProblems() const {
+  return host_ && !host_->Warnings().empty();
+}
+
 bool HasExtension(const std::string& path, const std::string& extension) {
   if (path.size() < extension.size()) return false;
   return std::equal(extension.rbegin(), extension.rend(), path.rbegin(), [](char a, char b) {

@@ -1,4 +1,6 @@
 // brimwell-cli export and import: the editor's writers on a loaded map.
+#include <sys/stat.h>
+
 #include "cli/CliCommands.h"
 #include "cli/CliDocument.h"
 #include "cli/CliOptions.h"
@@ -26,6 +28,34 @@ int Fail(std::ostream& err, const char* text, const TFileResult& result) {
   return kExitFailure;
 }
 
+// The same file however it is named: through a link, "..", or another hard link.
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first, second;
+  return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// The output would replace a file that the command reads: the map, or a parts image that a
+// bitmap is drawn from.
+bool WritesOverItsInput(const TCliOptions& options, const TCliDocument& doc, bool readsImages,
+                        std::ostream& err) {
+  const std::string& out = options.files[1];
+  bool same = SameFile(options.files[0], out);
+  if (readsImages)
+    for (const auto& image : doc.imagePaths) same = same || SameFile(image.second, out);
+  if (same)
+    err << "brimwell-cli: error: " << out << " is a file this command reads; "
+        << "write to another file\n";
+  return same;
+}
+
+// Under --strict a bitmap without its parts images is a failure, not a black picture.
+bool LacksImages(const TCliOptions& options, const TCliDocument& doc, std::ostream& err) {
+  if (!options.strict || !doc.ImageProblems()) return false;
+  err << "brimwell-cli: error: a parts image is missing or unreadable (--strict)\n";
+  return true;
+}
+
 }  // namespace
 
 int RunExport(const TCliOptions& options, std::ostream& err) {
@@ -33,6 +63,8 @@ int RunExport(const TCliOptions& options, std::ostream& err) {
   if (format.empty()) return kExitUsage;
   TCliDocument doc;
   if (!doc.Load(options.files[0], format == "bmp", err)) return kExitFailure;
+  if (WritesOverItsInput(options, doc, format == "bmp", err)) return kExitFailure;
+  if (format == "bmp" && LacksImages(options, doc, err)) return kExitFailure;
   const std::string& out = options.files[1];
   if (format == "fmf") {
     const TFileResult r = ExportFMFFile(doc.map, out);
@@ -52,6 +84,7 @@ int RunExport(const TCliOptions& options, std::ostream& err) {
 int RunImport(const TCliOptions& options, std::ostream& err) {
   TCliDocument doc;
   if (!doc.Load(options.files[0], false, err)) return kExitFailure;
+  if (WritesOverItsInput(options, doc, false, err)) return kExitFailure;
   if (!ConfirmUnstorableTexts(nullptr, doc.map, doc.records, options.files[1]))
     return Fail(err, filetext::kProjectWriteFailed, TFileResult::Failure(filetext::kCancelled));
   const TFileResult r = WriteProjectFile(options.files[1], doc.map, doc.records);

@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include "cli/CliDocument.h"
+
 const char* const kCliVersion = "1.52b";
 
 const char* const kCliUsage =
@@ -23,19 +25,22 @@ Commands:
       from OUT's extension: .fmf or .bmp (.csv needs --format csv1 or csv2).
   import IN.fmf OUT.bwp
       Makes a project of an FMF file: layers "レイヤー0", "レイヤー1", ... without
-      parts images, default settings.
+      parts images, default settings. IN must be an FMF file (.fmf).
 
 Options:
   --strict        Answer Cancel to the questions (unknown chunks, files of other
                   versions, text that Shift-JIS cannot hold), which makes the command
-                  fail. Without it every question is answered OK and printed on stderr
-                  as a warning.
+                  fail, and fail a bmp export whose parts images are missing or
+                  unreadable. Without it every question is answered OK and printed on
+                  stderr as a warning.
   --json          info: print JSON.
   --format FORMAT export: fmf, csv1, csv2 or bmp.
   -h, --help      Show this help.
   --version       Print the version.
 
-A parts image that is missing or unreadable is a warning, not a failure.
+A parts image that is missing or unreadable is a warning, not a failure (unless
+--strict). No command writes over a file it reads (the map, or a bmp export's
+parts images), whatever name OUT gives it.
 Exit status: 0 success, 1 failure (the reason on stderr), 2 wrong usage.
 )";
 
@@ -94,6 +99,11 @@ bool CheckOperands(const TCliOptions& options, std::string& error) {
   }
   if (options.json && c != "info") {
     error = "--json belongs to info";
+    return false;
+  }
+  // A project would lose its image paths and settings on the way.
+  if (c == "import" && !HasExtension(options.files[0], ".fmf")) {
+    error = "import reads FMF files (.fmf) only, not " + options.files[0];
     return false;
   }
   const std::string& f = options.format;

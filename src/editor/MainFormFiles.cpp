@@ -41,9 +41,9 @@ void TakePlacement(const TToolWindow* window, TWindowRecord& record) {
   TakePlacement(window->StoredFrame(), window->isVisible(), record);
 }
 
-void ReportSaveFailure(QWidget* owner) {
-  Prompter().MessageBox(owner, filetext::kProjectWriteFailed, filetext::kErrorCaption,
-                        MsgIcon::Error, MsgButtons::OK);
+void ReportSaveFailure(QWidget* owner, const std::string& reason) {
+  Prompter().MessageBox(owner, filetext::WriteFailureText(filetext::kProjectWriteFailed, reason),
+                        filetext::kErrorCaption, MsgIcon::Error, MsgButtons::OK);
 }
 
 }  // namespace
@@ -135,9 +135,14 @@ bool TMainForm::SaveProjectFile(const std::string& path) {
   TProjectRecords records = Records;
   RefreshWindowRecords(records);
   TFileProgress progress(this);
+  TFileResult result;
   try {
-    if (!WriteProjectFile(path, *Map, records, &progress)) return false;
-  } catch (const std::exception&) {
+    result = WriteProjectFile(path, *Map, records, &progress);
+  } catch (const std::exception& e) {
+    result = TFileResult::Failure(e.what());
+  }
+  if (!result) {
+    lastWriteError_ = result.reason;
     return false;
   }
   Records = records;
@@ -161,7 +166,7 @@ bool TMainForm::Save() {
   }
   if (!ConfirmUnstorableTexts(this, *Map, Records, target)) return false;
   const bool saved = SaveProjectFile(target);
-  if (!saved) ReportSaveFailure(this);
+  if (!saved) ReportSaveFailure(this, lastWriteError_);
   ToolButtonMediator();
   return saved;
 }
@@ -182,5 +187,5 @@ void TMainForm::SaveAs1Click() {
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   if (!ConfirmUnstorableTexts(this, *Map, Records, chosen.path)) return;
-  if (!SaveProjectFile(chosen.path)) ReportSaveFailure(this);
+  if (!SaveProjectFile(chosen.path)) ReportSaveFailure(this, lastWriteError_);
 }

@@ -9,6 +9,7 @@
 #include "formats/FMFReader.h"
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
+#include "formats/MapExport.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 
@@ -104,23 +105,30 @@ void TMainForm::N31Click() {
 void TMainForm::ExportMapData(const std::string& path, int type) {
   switch (type) {
     case kFmf:
-      if (!Map->ExportFMF(path)) ReportExportFailure(filetext::kFmfExportFailed);
+      if (const TFileResult r = ExportFMFFile(*Map, path); !r)
+        ReportWriteFailure(filetext::kFmfExportFailed, r.reason);
       break;
     case kCsv1:
-      if (!Map->ExportCSV1(path)) ReportExportFailure(filetext::kCsv1ExportFailed);
+      if (const TFileResult r = ExportCSVFile(*Map, path, TCSVVariant::V1); !r)
+        ReportWriteFailure(filetext::kCsv1ExportFailed, r.reason);
       break;
     case kCsv2:
-      if (!Map->ExportCSV2(path)) ReportExportFailure(filetext::kCsv2ExportFailed);
+      if (const TFileResult r = ExportCSVFile(*Map, path, TCSVVariant::V2); !r)
+        ReportWriteFailure(filetext::kCsv2ExportFailed, r.reason);
       break;
     case kBitmap:
       if (!AskBitmapSize(kBitmapSizeQuestion)) return;
-      if (!Map->ExportBitmap(path, Records.transparentPart.number, Records.colorKey.enabled,
-                             Records.colorKey.color))
-        ReportExportFailure(filetext::kBitmapExportFailed);
+      WriteBitmapExport(path);
       break;
     default:
       break;
   }
+}
+
+void TMainForm::WriteBitmapExport(const std::string& path) {
+  const TFileResult r = ExportBitmapFile(*Map, path, Records.transparentPart.number,
+                                         Records.colorKey.enabled, Records.colorKey.color);
+  if (!r) ReportWriteFailure(filetext::kBitmapExportFailed, r.reason);
 }
 
 // The bitmap alone: asks for the size first, then for the file, and writes it as the export
@@ -132,9 +140,7 @@ void TMainForm::N34Click() {
       "Bitmap File (*.bmp)|*.bmp", "bmp", "マップデータの書き出し(Bitmap)", FileName, MapName);
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
-  if (!Map->ExportBitmap(chosen.path, Records.transparentPart.number, Records.colorKey.enabled,
-                         Records.colorKey.color))
-    ReportExportFailure(filetext::kBitmapExportFailed);
+  WriteBitmapExport(chosen.path);
 }
 
 bool TMainForm::AskBitmapSize(const std::string& tail) {
@@ -145,6 +151,7 @@ bool TMainForm::AskBitmapSize(const std::string& tail) {
                                MsgButtons::OKCancel) == MsgResult::OK;
 }
 
-void TMainForm::ReportExportFailure(const char* text) {
-  Prompter().MessageBox(this, text, filetext::kQuestionCaption, MsgIcon::Error, MsgButtons::OK);
+void TMainForm::ReportWriteFailure(const char* failure, const std::string& reason) {
+  Prompter().MessageBox(this, filetext::WriteFailureText(failure, reason),
+                        filetext::kQuestionCaption, MsgIcon::Error, MsgButtons::OK);
 }

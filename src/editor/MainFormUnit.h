@@ -402,8 +402,12 @@ class TMainForm : public QMainWindow {
   void ReplaceByDefaultMap(const std::string& failedFile, const std::string& reason);
   bool ReadMapData(const std::string& path);
   void ExportMapData(const std::string& path, int type);
+  void WriteBitmapExport(const std::string& path);
   bool AskBitmapSize(const std::string& tail);
-  void ReportExportFailure(const char* text);
+  // `failure` with the file layer's reason.
+  void ReportWriteFailure(const char* failure, const std::string& reason);
+
+  std::string lastWriteError_;  // why the last SaveProjectFile failed
 
   int mouseHandlerDepth_ = 0;  // > 0 while a mouse handler runs
   QPoint cursorCell_{-1, -1};  // the map cell the cursor panel names; negative for none

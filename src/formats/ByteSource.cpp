@@ -1,8 +1,11 @@
 #include "formats/ByteSource.h"
 
-#include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "formats/FileTexts.h"
@@ -43,20 +46,34 @@ namespace {
 
 class TFileByteSource final : public TByteSource {
  public:
-  explicit TFileByteSource(const std::string& path) : file_(QString::fromStdString(path)) {
-    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-      throw EInOutError(filetext::CannotOpenText(path, file_.errorString().toStdString()));
-    size_ = static_cast<uint64_t>(file_.size());
+  explicit TFileByteSource(const std::string& path) : path_(path) {
+    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int error = errno;
+    if (fd_ >= 0) {
+      struct stat info;
+      if (fstat(fd_, &info) != 0) {
+        error = errno;
+      } else if (S_ISDIR(info.st_mode)) {
+        error = EISDIR;
+      } else {
+        size_ = static_cast<uint64_t>(info.st_size);
+        return;
+      }
+      close(fd_);
+    }
+    throw EInOutError(FileErrorText(FileAction::Open, path, SystemErrorText(error)));
   }
+  ~TFileByteSource() override { close(fd_); }
   uint64_t Size() const override { return size_; }
   size_t ReadAt(uint64_t offset, void* target, size_t count) override {
     if (offset >= size_) return 0;
-    if (!file_.seek(static_cast<qint64>(offset))) Fail();
     size_t done = 0;
     while (done < count) {
-      const qint64 got =
-          file_.read(static_cast<char*>(target) + done, static_cast<qint64>(count - done));
-      if (got < 0) Fail();
+      const ssize_t got = pread(fd_, static_cast<char*>(target) + done, count - done,
+                                static_cast<off_t>(offset + done));
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0)
+        throw EInOutError(FileErrorText(FileAction::Read, path_, SystemErrorText(errno)));
       if (got == 0) break;
       done += static_cast<size_t>(got);
     }
@@ -64,11 +81,8 @@ class TFileByteSource final : public TByteSource {
   }
 
  private:
-  [[noreturn]] void Fail() {
-    throw EInOutError(filetext::kReadPastEnd + std::string(" (") +
-                      file_.errorString().toStdString() + ")");
-  }
-  QFile file_;
+  std::string path_;
+  int fd_ = -1;
   uint64_t size_ = 0;
 };
 

@@ -15,14 +15,21 @@
 
 namespace {
 
-bool Holdable(const TFMFHeader& h, uint64_t budget) {
+bool Holdable(const TFMFHeader& h) {
   if (h.width == 0 || h.width > kFMFMaxSide || h.height == 0 || h.height > kFMFMaxSide)
     return false;
   if (h.partWidth == 0 || h.partHeight == 0 || h.layerCount == 0) return false;
-  if (h.bitsPerCell != 8 && h.bitsPerCell != 16) return false;
-  // The document holds every cell in 16 bits, whatever the file's cell width.
-  const uint64_t cellBytes = uint64_t{2} * h.width * h.height * h.layerCount;
-  return cellBytes <= (budget ? budget : DefaultCellMemoryBudget());
+  return h.bitsPerCell == 8 || h.bitsPerCell == 16;
+}
+
+// The document holds every cell in 16 bits, whatever the file's cell width. Cells that the
+// file does not hold cost memory that its own size does not account for, so they are bounded
+// apart from the machine's budget.
+bool FitsInMemory(const TFMFHeader& h, uint64_t fileSize, uint64_t budget) {
+  const uint64_t cells = uint64_t{h.width} * h.height * h.layerCount;
+  const uint64_t held = std::min(cells, (fileSize - kFMFHeaderSize) / (h.bitsPerCell / 8));
+  return 2 * cells <= (budget ? budget : DefaultCellMemoryBudget()) &&
+         2 * (cells - held) <= kFMFMissingCellBytes;
 }
 
 void ReadCells(TByteSource& source, uint64_t offset, size_t cellBytes,
@@ -82,7 +89,8 @@ TFileResult ReadFMFHeader(TByteSource& source, TFMFHeader& h, uint64_t memoryBud
     h.partHeight = bytes[17];
     h.layerCount = bytes[18];
     h.bitsPerCell = bytes[19];
-    if (!Holdable(h, memoryBudget)) throw EReadFailure(filetext::kNotFmf);
+    if (!Holdable(h)) throw EReadFailure(filetext::kNotFmf);
+    if (!FitsInMemory(h, source.Size(), memoryBudget)) throw EReadFailure(filetext::kMapTooLarge);
   });
 }
 

@@ -16,20 +16,19 @@ std::string ReadErrorText(const std::string& displayName, const std::string& rea
   return displayName + "の読み込み中にエラーが発生しました (" + reason + ")";
 }
 
+std::string WriteFailureText(const char* failure, const std::string& reason) {
+  return reason.empty() ? std::string(failure) : failure + ("\n" + reason);
+}
+
 std::string ImageNotFoundText(const std::string& fileName) {
   return fileName + "が見つかりませんでした。";
 }
 
-std::string ImageUnreadableText(const std::string& message) {
-  return "パーツ画像を開けません (" + message + ")";
-}
-
-std::string CannotOpenText(const std::string& path, const std::string& detail) {
-  return FileErrorText(FileAction::Open, path, detail);
-}
-
-std::string CannotWriteText(const std::string& path, const std::string& detail) {
-  return FileErrorText(FileAction::Write, path, detail);
+// The file layer's texts name the file already; the bitmap reader's own reasons do not.
+std::string ImageUnreadableText(const std::string& path, const std::exception& error) {
+  const bool named = dynamic_cast<const EInOutError*>(&error) != nullptr;
+  return std::string("パーツ画像を開けません (") +
+         (named ? error.what() : FileErrorText(FileAction::Read, path, error.what())) + ")";
 }
 
 }  // namespace filetext

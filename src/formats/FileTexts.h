@@ -1,6 +1,7 @@
 #pragma once
 // The texts that the file code and its callers show, in one place so that the editor and the
 // command-line tool say the same thing.
+#include <exception>
 #include <string>
 
 namespace filetext {
@@ -41,16 +42,19 @@ inline const char* const kFmfExportFailed = "Fixed形式での書き出し中に
 inline const char* const kCsv1ExportFailed = "CSV形式1での書き出し中にエラーが発生。中断しました。";
 inline const char* const kCsv2ExportFailed = "CSV形式2での書き出し中にエラーが発生。中断しました。";
 inline const char* const kBitmapExportFailed = "Bitmap形式での書き出し中にエラーが発生。中断しました。";
+// One of the texts above, then the file layer's reason on the next line.
+std::string WriteFailureText(const char* failure, const std::string& reason);
 
 // The parts images that a project names.
 std::string ImageNotFoundText(const std::string& fileName);   // caption "情報", warning icon
-std::string ImageUnreadableText(const std::string& message);  // caption "エラー", error icon
+// Names the image's file: `error` is the reader's exception.
+std::string ImageUnreadableText(const std::string& path, const std::exception& error);  // "エラー"
 inline const char* const kInformationCaption = "情報";
 
 // The file layer's own texts.
 inline const char* const kReadPastEnd = "ストリームの読み込みエラー";
 inline const char* const kFileTooLarge = "ファイルが大きすぎて書き出せません (4GB を超えます)";
-std::string CannotOpenText(const std::string& path, const std::string& detail);
-std::string CannotWriteText(const std::string& path, const std::string& detail);
+// The others ("ファイル … を開けません (…)" and its kin) come from FileErrorText
+// (platform/Errors.h).
 
 }  // namespace filetext

@@ -38,7 +38,7 @@ void TPlainProjectHost::AttachImage(int layerIndex, const std::string& fullPath)
   try {
     CDIBLoadFromFile(*chip->Image, fullPath);
   } catch (const std::exception& e) {
-    Warn(filetext::ImageUnreadableText(e.what()), filetext::kErrorCaption, MsgIcon::Error);
+    Warn(filetext::ImageUnreadableText(fullPath, e), filetext::kErrorCaption, MsgIcon::Error);
     return;
   }
   chip->FileName = fullPath;

@@ -31,6 +31,14 @@ int HexDigit(uint8_t letter) {
 
 bool InRange(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
+// Records read at their own size whatever their size field says.
+bool HasFixedSize(const std::string& id) {
+  for (const char* fixed :
+       {"UMFh", "mWin", "cWin", "lWin", "pWin", "ColK", "InvC", "Ver_", "Env_", "Marh"})
+    if (id == fixed) return true;
+  return false;
+}
+
 }  // namespace
 
 int ProjectVersionValue(const TVersionRecord& v) {
@@ -50,6 +58,7 @@ TFileResult TProjectReader::Read(TByteSource& source, const std::string& project
   source_ = &source;
   projectPath_ = AbsolutePath(projectPath);
   layers_.clear();
+  unknownIds_.clear();
   return RunReader([this] {
     ReadRiffHeader();
     Scan();
@@ -82,6 +91,9 @@ void TProjectReader::Scan() {
 
 void TProjectReader::ReadChunk(const std::string& id, uint32_t size) {
   uint8_t record[codec::kWindowSize];
+  // A size that runs past the end would hide every chunk after it.
+  if (size > source_->Size() - pos_ && !HasFixedSize(id))
+    throw EReadFailure(filetext::kDataSizeMismatch);
   if (id == "UMFh") {
     ReadRecord(record, codec::kHeaderSize);
     codec::Decode(record, records_.header);
@@ -114,7 +126,7 @@ void TProjectReader::ReadChunk(const std::string& id, uint32_t size) {
     pos_ += size;
   } else {
     pos_ += size;  // an unknown chunk has no pad byte to skip
-    Ask(filetext::kUnknownChunkQuestion);
+    if (unknownIds_.insert(id).second) Ask(filetext::kUnknownChunkQuestion);
   }
 }
 
@@ -140,8 +152,7 @@ void TProjectReader::NoteLayer(uint32_t size, bool old) {
 }
 
 void TProjectReader::ReadComment(uint32_t size) {
-  // Checked before the allocation: the size field may claim anything.
-  if (size > source_->Size() - pos_) throw EInOutError(filetext::kReadPastEnd);
+  // ReadChunk has held the size against the file, so the allocation is bounded by it.
   std::string bytes(size, '\0');
   source_->ReadExact(pos_, bytes.data(), size);
   records_.comment = FromShiftJis(bytes);
@@ -168,8 +179,9 @@ void TProjectReader::Ask(const std::string& question) {
 
 void TProjectReader::CheckHeader() {
   const TMapHeaderRecord& h = records_.header;
-  if (!InRange(h.width, 2, 10000) || !InRange(h.height, 2, 10000) ||
-      !InRange(h.partWidth, 2, 255) || !InRange(h.partHeight, 2, 255) || h.layerCount < 1 ||
+  // Every size the document can hold, so that a map imported from FMF can be opened again.
+  if (!InRange(h.width, 1, kMaxMapSide) || !InRange(h.height, 1, kMaxMapSide) ||
+      !InRange(h.partWidth, 1, 255) || !InRange(h.partHeight, 1, 255) || h.layerCount < 1 ||
       (h.bitsPerCell != 8 && h.bitsPerCell != 16))
     throw EReadFailure(filetext::kBadHeader);
   const uint64_t budget =

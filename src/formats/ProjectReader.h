@@ -4,6 +4,7 @@
 // are; the second, once the header has passed its checks and the document is set up, reads
 // each layer's cells straight into the document's layer array.
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,7 @@ std::string ProjectVersionText(const TVersionRecord& version);
 constexpr int kCurrentProjectVersion = 1521;
 constexpr int kLastUnsupportedVersion = 1500;
 constexpr int kMaxProjectLayers = 255;
+constexpr int kMaxMapSide = 10000;
 
 class TProjectReader {
  public:
@@ -87,4 +89,5 @@ class TProjectReader {
   std::string projectPath_;
   uint64_t pos_ = 0;
   std::vector<LayerEntry> layers_;
+  std::set<std::string> unknownIds_;  // each asked about once
 };

@@ -1,12 +1,22 @@
 #pragma once
-// Writes a file through a temporary file that replaces the target only when everything was
-// written: a failed write leaves whatever was at the path before untouched. Small writes are
-// gathered into large ones.
+// Writes a file through a temporary file beside it that replaces the target only when
+// everything was written and flushed to the disk: a failed write, flush or close leaves
+// whatever was at the path before untouched. Small writes are gathered into large ones.
+#include <sys/types.h>
+
 #include <cstddef>
-#include <memory>
 #include <string>
 
-class QSaveFile;
+// The system calls that put a writer's bytes on the disk. Tests replace them to make a write,
+// a flush or a close fail as a failing disk does.
+struct TFileSystemCalls {
+  ssize_t (*write)(int fd, const void* data, size_t count);
+  int (*sync)(int fd);
+  int (*close)(int fd);
+};
+const TFileSystemCalls& FileSystemCalls();
+// Returns the calls it replaces.
+TFileSystemCalls SetFileSystemCalls(const TFileSystemCalls& calls);
 
 class TSafeFileWriter {
  public:
@@ -18,7 +28,7 @@ class TSafeFileWriter {
   bool Open();
   bool Write(const void* data, size_t count);
   bool Write(const std::string& bytes) { return Write(bytes.data(), bytes.size()); }
-  // Moves the finished file into place.
+  // Flushes the file to the disk and moves it into place.
   bool Commit();
   // The file layer's text for the first failure.
   const std::string& Error() const { return error_; }
@@ -26,10 +36,14 @@ class TSafeFileWriter {
  private:
   bool Flush();
   bool WriteThrough(const char* data, size_t count);
-  bool Fail(const std::string& detail);
+  bool Sync();
+  bool Fail(const std::string& text);
+  void Discard();
 
-  std::string path_;
-  std::unique_ptr<QSaveFile> file_;
+  std::string path_;    // as the caller named it, for the messages
+  std::string target_;  // the file that is replaced: a symbolic link's target
+  std::string temp_;
+  int fd_ = -1;
   std::string pending_;
   std::string error_;
   bool failed_ = false;

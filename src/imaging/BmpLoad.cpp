@@ -1,8 +1,10 @@
 // Reading a bitmap file whole and installing its picture in a TBitmap.
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <QFile>
-#include <QFileInfo>
+#include <cerrno>
+#include <memory>
 
 #include "imaging/BmpLayout.h"
 #include "imaging/DIBDrawUnit.h"
@@ -11,29 +13,44 @@
 
 namespace {
 
-// Why a file could not be opened, in the words the user reads.
-std::string OpenFailureReason(const QFile& file) {
-  const QFileInfo info(file.fileName());
-  if (!info.exists()) return "ファイルが見つかりません。";
-  if (info.isDir()) return "フォルダーです。";
-  if (!info.isReadable()) return "読み取りが許可されていません。";
-  return file.errorString().toStdString();
-}
-
-void OpenForReading(QFile& file, const std::string& path) {
-  if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly)) {
-    throw EInOutError("ファイル " + path + " を開けません。" + OpenFailureReason(file));
+class OpenFile {
+ public:
+  explicit OpenFile(const std::string& path) {
+    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int error = errno;
+    struct stat info;
+    if (fd_ >= 0) {
+      if (fstat(fd_, &info) != 0)
+        error = errno;
+      else if (S_ISDIR(info.st_mode))
+        error = EISDIR;
+      else {
+        size_ = static_cast<size_t>(info.st_size);
+        return;
+      }
+      close(fd_);
+    }
+    throw EInOutError(FileErrorText(FileAction::Open, path, SystemErrorText(error)));
   }
-}
+  ~OpenFile() { close(fd_); }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  int fd() const { return fd_; }
+  size_t size() const { return size_; }
+
+ private:
+  int fd_ = -1;
+  size_t size_ = 0;
+};
 
 struct FileImage {
   std::unique_ptr<uint8_t[]> bytes;  // not zeroed first: the read fills it
   size_t size = 0;
 };
 
-FileImage ReadWhole(QFile& file) {
+FileImage ReadWhole(const OpenFile& file) {
   FileImage image;
-  image.size = static_cast<size_t>(file.size());
+  image.size = file.size();
   try {
     image.bytes.reset(new uint8_t[image.size]);
     AdviseHugePages(image.bytes.get(), image.size);
@@ -41,9 +58,13 @@ FileImage ReadWhole(QFile& file) {
     throw EDIBLoadError(kBmpReadFailed);
   }
   // Exactly the bytes allocated: the file may change size while another program writes it.
-  const qint64 got =
-      file.read(reinterpret_cast<char*>(image.bytes.get()), static_cast<qint64>(image.size));
-  if (got != static_cast<qint64>(image.size)) throw EDIBLoadError(kBmpReadFailed);
+  size_t done = 0;
+  while (done < image.size) {
+    const ssize_t got = read(file.fd(), image.bytes.get() + done, image.size - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) throw EDIBLoadError(kBmpReadFailed);
+    done += static_cast<size_t>(got);
+  }
   return image;
 }
 
@@ -62,9 +83,6 @@ void CDIBLoadFromMemory(TBitmap& target, const uint8_t* data, size_t size) {
 }
 
 void CDIBLoadFromFile(TBitmap& target, const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  OpenForReading(file, path);
-  const FileImage image = ReadWhole(file);
-  file.close();
+  const FileImage image = ReadWhole(OpenFile(path));
   CDIBLoadFromMemory(target, image.bytes.get(), image.size);
 }

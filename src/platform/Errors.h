@@ -22,6 +22,8 @@ enum class FileAction { Open, Create, Read, Write };
 // "ファイル <path> を開けません (<detail>)" and its kin, for every layer that reports files.
 std::string FileErrorText(FileAction action, const std::string& path, const std::string& detail);
 
-// Raises EInOutError for a failed system call on `path`, saying what failed in the user's words
-// and why (errno) in the system's.
+// Why a system call failed (an errno value), in the user's words.
+std::string SystemErrorText(int error);
+
+// Raises EInOutError for a failed system call on `path`, saying what failed and why (errno).
 [[noreturn]] void RaiseFileError(FileAction action, const std::string& path);

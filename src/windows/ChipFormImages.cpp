@@ -1,6 +1,7 @@
 // Loading, sharing, closing and reloading parts images, and files dropped on the window.
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <exception>
 
 #include "editor/DroppedFile.h"
@@ -22,12 +23,12 @@ int64_t FileModifiedTime(const std::string& path) {
   const QFileInfo info(QString::fromStdString(path));
   const QDateTime time = info.lastModified();
   if (!info.exists() || !time.isValid())
-    throw EInOutError("ファイル " + path + " を開けません。ファイルが見つかりません。");
+    throw EInOutError(FileErrorText(FileAction::Open, path, SystemErrorText(ENOENT)));
   return time.toMSecsSinceEpoch() * 1000000;
 }
 
-void ShowUnreadable(const std::exception& error) {
-  Prompter().MessageBox(nullptr, filetext::ImageUnreadableText(error.what()),
+void ShowUnreadable(const std::string& path, const std::exception& error) {
+  Prompter().MessageBox(nullptr, filetext::ImageUnreadableText(path, error),
                         filetext::kErrorCaption, MsgIcon::Error, MsgButtons::OK);
 }
 
@@ -75,7 +76,7 @@ bool TChipForm::LoadNewChip(const std::string& path) {
     chip->FileDate = FileModifiedTime(path);
     MapChips.push_back(std::move(chip));
   } catch (const std::exception& error) {
-    ShowUnreadable(error);
+    ShowUnreadable(path, error);
     return false;
   }
   Map->SetLayerChip(CurrentLayerIndex(), MapChips.back().get());
@@ -133,7 +134,7 @@ void TChipForm::CheckMapChipChanged() {
       if (!ReloadChip(*MapChips[i])) continue;
       changed = true;
     } catch (const std::exception& error) {
-      ShowUnreadable(error);
+      ShowUnreadable(MapChips[i]->FileName, error);
       break;
     }
   }

@@ -85,7 +85,7 @@ TEST_F(CliTest, ImportMakesAProjectOfAnFMFFile) {
 
 TEST_F(CliTest, QuestionsAreWarningsUnlessStrict) {
   std::string bytes = ReadFileBytes(dir.File("m.bwp"));
-  bytes += Chunk("zzzz", "12");
+  for (int i = 0; i < 3; ++i) bytes += Chunk("zzzz", "12");  // one warning for the kind
   bytes.replace(4, 4, U32(uint32_t(bytes.size() - 8)));
   WriteFileBytes(dir.File("odd.bwp"), bytes);
   ASSERT_EQ(Run({"info", dir.File("odd.bwp")}), 0);
@@ -125,10 +125,79 @@ TEST_F(CliTest, MissingImagesAreWarningsAndBrokenFilesErrors) {
             "brimwell-cli: error: bad.fmfの読み込み中にエラーが発生しました "
             "(FMFファイルでは無いかファイルが壊れています)\n"
             "brimwell-cli: error: fmfファイルの読み込みに失敗しました\n");
+  // A flipped bit in the last layer's size no longer passes for a file that ends early.
+  std::string damaged = ReadFileBytes(dir.File("m.bwp"));
+  const size_t last = damaged.rfind("LAY1");
+  damaged[last + 6] = char(damaged[last + 6] | 0x10);
+  WriteFileBytes(dir.File("damaged.bwp"), damaged);
+  EXPECT_EQ(Run({"info", dir.File("damaged.bwp")}), 1);
+  EXPECT_EQ(err.str(),
+            "brimwell-cli: error: damaged.bwpの読み込み中にエラーが発生しました "
+            "(データサイズ異常)\n");
   EXPECT_EQ(Run({"export", dir.File("m.bwp"), dir.File("no/such/o.fmf")}), 1);
   EXPECT_EQ(err.str().rfind("brimwell-cli: error: Fixed形式での書き出し中にエラーが発生。中断しました。 (", 0),
             0u)
       << err.str();
+}
+
+TEST_F(CliTest, StrictFailsABitmapWithoutItsPartsImage) {
+  const std::string image = dir.File("img/parts.bmp");
+  for (const char* damage : {"missing", "unreadable"}) {
+    std::filesystem::remove(image);
+    if (std::string(damage) == "unreadable") WriteFileBytes(image, "BM and nothing");
+    EXPECT_EQ(Run({"--strict", "export", dir.File("m.bwp"), dir.File("o.bmp")}), 1) << damage;
+    EXPECT_NE(err.str().find("brimwell-cli: error: a parts image is missing or unreadable"),
+              std::string::npos)
+        << err.str();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("o.bmp"))) << damage;
+    if (std::string(damage) == "unreadable")
+      EXPECT_NE(err.str().find("パーツ画像を開けません (ファイル " + image + " を読み込めません ("),
+                std::string::npos)
+          << "an unreadable image names its file: " << err.str();
+    EXPECT_EQ(Run({"--strict", "export", dir.File("m.bwp"), dir.File("o.fmf")}), 0)
+        << "other formats do not read the images";
+  }
+}
+
+TEST_F(CliTest, NoCommandWritesOverAFileItReads) {
+  std::filesystem::create_directory(dir.File("sub"));
+  std::filesystem::create_symlink(dir.File("m.bwp"), dir.File("link.bwp"));
+  std::filesystem::create_hard_link(dir.File("m.bwp"), dir.File("hard.bwp"));
+  ASSERT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.fmf")}), 0);
+  const std::string project = ReadFileBytes(dir.File("m.bwp"));
+  const std::string fmf = ReadFileBytes(dir.File("o.fmf"));
+  const std::vector<std::string> refused[] = {
+      {"export", dir.File("m.bwp"), dir.File("m.bwp"), "--format", "fmf"},
+      {"export", dir.File("m.bwp"), dir.File("sub/../m.bwp"), "--format", "csv1"},
+      {"export", dir.File("m.bwp"), dir.File("link.bwp"), "--format", "fmf"},
+      {"export", dir.File("m.bwp"), dir.File("hard.bwp"), "--format", "fmf"},
+      {"export", dir.File("link.bwp"), dir.File("img/parts.bmp")},
+      {"import", dir.File("o.fmf"), dir.File("o.fmf")},
+  };
+  for (const std::vector<std::string>& args : refused) {
+    EXPECT_EQ(Run(args), 1) << args[2];
+    EXPECT_NE(err.str().find(args[2] + " is a file this command reads"), std::string::npos)
+        << err.str();
+  }
+  EXPECT_EQ(ReadFileBytes(dir.File("m.bwp")), project);
+  EXPECT_EQ(ReadFileBytes(dir.File("o.fmf")), fmf);
+  EXPECT_EQ(ReadFileBytes(dir.File("img/parts.bmp")).substr(0, 2), "BM");
+}
+
+TEST_F(CliTest, ImportTakesOnlyFMFFiles) {
+  EXPECT_EQ(Run({"import", dir.File("m.bwp"), dir.File("n.bwp")}), 2);
+  EXPECT_NE(err.str().find("import reads FMF files (.fmf) only"), std::string::npos) << err.str();
+  EXPECT_FALSE(std::filesystem::exists(dir.File("n.bwp")));
+}
+
+TEST_F(CliTest, AFailedFlushFailsTheCommand) {
+  WriteFileBytes(dir.File("o.fmf"), "old");
+  {
+    ScopedFailingCall failing(ScopedFailingCall::Sync);
+    EXPECT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.fmf")}), 1);
+  }
+  EXPECT_NE(err.str().find("入出力エラーが発生しました"), std::string::npos) << err.str();
+  EXPECT_EQ(ReadFileBytes(dir.File("o.fmf")), "old");
 }
 
 TEST_F(CliTest, WrongUsageExitsWithTwo) {
@@ -161,6 +230,22 @@ TEST(CliProgramTest, RunsAsAProgram) {
   EXPECT_EQ(pclose(pipe), 0);
   EXPECT_EQ(WEXITSTATUS(system(BRIMWELL_CLI_PATH " info /nonexistent.bwp 2>/dev/null")), 1);
   EXPECT_EQ(WEXITSTATUS(system(BRIMWELL_CLI_PATH " nonsense 2>/dev/null")), 2);
+}
+
+// A file-size limit makes the write fail and the program say so, instead of killing it.
+TEST(CliProgramTest, AFileSizeLimitIsAFailedWrite) {
+  TempDir dir;
+  const std::string cells(100 * 100, '\1');
+  WriteFileBytes(dir.File("big.fmf"), "FMF_" + U32(10000) + U32(100) + U32(100) +
+                                          std::string("\x10\x10\x01\x08") + cells);
+  const std::string command = "ulimit -f 8; exec " BRIMWELL_CLI_PATH " export " +
+                              dir.File("big.fmf") + " " + dir.File("o.csv") + " --format csv1 2>" +
+                              dir.File("err.txt");
+  const int status = system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_NE(ReadFileBytes(dir.File("err.txt")).find("ファイルが大きすぎます"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("o.csv")));
 }
 
 }  // namespace

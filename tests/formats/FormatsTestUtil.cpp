@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <fstream>
 #include <sstream>
 
@@ -146,4 +149,11 @@ TProjectRecords TestRecords() {
   TProjectRecords records;
   SetDefaultRecords(records, kDefaultWorkAreaWidth);
   return records;
+}
+
+ScopedFailingCall::ScopedFailingCall(Call call) {
+  TFileSystemCalls calls = FileSystemCalls();
+  if (call == Sync) calls.sync = [](int) { return errno = EIO, -1; };
+  if (call == Close) calls.close = [](int fd) { return close(fd), errno = EIO, -1; };
+  saved_ = SetFileSystemCalls(calls);
 }

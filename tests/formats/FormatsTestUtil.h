@@ -9,6 +9,7 @@
 
 #include "formats/ProjectLoadHost.h"
 #include "formats/ProjectRecords.h"
+#include "formats/SafeFileWriter.h"
 #include "model/DefineUnit.h"
 #include "model/MapDataUnit.h"
 
@@ -77,3 +78,17 @@ void SaveBmp24(const TBitmap& bitmap, const std::string& path);
 
 // The standard records of a project written by the tests.
 TProjectRecords TestRecords();
+
+// Fails one of the writers' system calls with EIO while it lives, as a disk that loses its
+// data does.
+class ScopedFailingCall {
+ public:
+  enum Call { Sync, Close };
+  explicit ScopedFailingCall(Call call);
+  ~ScopedFailingCall() { SetFileSystemCalls(saved_); }
+  ScopedFailingCall(const ScopedFailingCall&) = delete;
+  ScopedFailingCall& operator=(const ScopedFailingCall&) = delete;
+
+ private:
+  TFileSystemCalls saved_;
+};

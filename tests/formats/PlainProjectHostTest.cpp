@@ -55,7 +55,8 @@ TEST_F(PlainProjectHostTest, MissingAndUnreadableImagesAreWarningsOnly) {
   EXPECT_EQ(prompter.calls[0].text, "gone.bmpが見つかりませんでした。");
   EXPECT_EQ(prompter.calls[0].caption, "情報");
   EXPECT_EQ(prompter.calls[0].icon, MsgIcon::Warning);
-  EXPECT_EQ(prompter.calls[1].text.rfind("パーツ画像を開けません (", 0), 0u) << prompter.calls[1].text;
+  EXPECT_EQ(prompter.calls[1].text, "パーツ画像を開けません (ファイル " + dir.File("broken.bmp") +
+                                        " を読み込めません (異常なファイル))");
   EXPECT_EQ(prompter.calls[1].caption, "エラー");
   EXPECT_EQ(prompter.calls[1].icon, MsgIcon::Error);
   EXPECT_EQ(host.Warnings().size(), 2u);

@@ -82,12 +82,24 @@ TEST_F(ProjectReaderTest, HeaderValuesOutOfRangeFail) {
     uint8_t layers, bits;
     bool ok;
   };
-  const Case cases[] = {{2, 2, 2, 2, 1, 8, true},      {1, 2, 16, 16, 1, 8, false},
-                        {2, 1, 16, 16, 1, 8, false},   {10001, 2, 16, 16, 1, 8, false},
-                        {2, 10001, 16, 16, 1, 8, false}, {2, 2, 1, 16, 1, 8, false},
-                        {2, 2, 16, 256, 1, 8, false},  {2, 2, 255, 255, 1, 16, true},
-                        {2, 2, 16, 16, 0, 8, false},   {2, 2, 16, 16, 1, 24, false},
-                        {2, 2, 16, 16, 1, 0, false},   {0xFFFFFFFF, 2, 16, 16, 1, 8, false}};
+  // Every size the document can hold, which is what an FMF import makes.
+  const Case cases[] = {{2, 2, 2, 2, 1, 8, true},
+                        {1, 2, 16, 16, 1, 8, true},
+                        {2, 1, 16, 16, 1, 8, true},
+                        {1, 1, 1, 1, 1, 16, true},
+                        {0, 2, 16, 16, 1, 8, false},
+                        {2, 0, 16, 16, 1, 8, false},
+                        {10001, 2, 16, 16, 1, 8, false},
+                        {2, 10001, 16, 16, 1, 8, false},
+                        {2, 2, 0, 16, 1, 8, false},
+                        {2, 2, 16, 0, 1, 8, false},
+                        {2, 2, 256, 16, 1, 8, false},
+                        {2, 2, 16, 256, 1, 8, false},
+                        {2, 2, 255, 255, 1, 16, true},
+                        {2, 2, 16, 16, 0, 8, false},
+                        {2, 2, 16, 16, 1, 24, false},
+                        {2, 2, 16, 16, 1, 0, false},
+                        {0xFFFFFFFF, 2, 16, 16, 1, 8, false}};
   for (const Case& c : cases) {
     const std::string bytes =
         Riff(Chunk("UMFh", HeaderPayload(c.w, c.h, c.pw, c.ph, c.layers, c.bits)) +
@@ -109,7 +121,7 @@ TEST_F(ProjectReaderTest, WithoutAHeaderChunkThePreviousHeaderCounts) {
   ASSERT_TRUE(Read(Riff(Chunk("LAY1", Lay1Payload("a", "", 1, kCells)))).ok);
   EXPECT_EQ(map.GetWidth(), 3);
   EXPECT_EQ(LayerPicture(map, 0), "1 2 3 / 4 5 6");
-  records.header.width = 1;
+  records.header.width = 0;
   EXPECT_EQ(Reason(Riff(Chunk("LAY1", Lay1Payload("a", "", 1, kCells)))), filetext::kBadHeader);
 }
 
@@ -169,13 +181,13 @@ TEST_F(ProjectReaderTest, CommentsOfOddLengthArePadded) {
   ASSERT_TRUE(Read(SmallProject(3, 2, {kCells}, Chunk("Comt", comment))).ok);
   EXPECT_EQ(records.comment, "コメント1");
   EXPECT_EQ(LayerPicture(map, 0), "1 2 3 / 4 5 6") << "the chunk after the pad byte is found";
-  EXPECT_EQ(Reason(Riff("Comt" + U32(0x7FFFFFFF) + "abc")), filetext::kReadPastEnd);
+  EXPECT_EQ(Reason(Riff("Comt" + U32(0x7FFFFFFF) + "abc")), filetext::kDataSizeMismatch);
 }
 
-TEST_F(ProjectReaderTest, EachUnknownChunkAsksAndCancelStops) {
+TEST_F(ProjectReaderTest, EachKindOfUnknownChunkAsksOnceAndCancelStops) {
   // Odd-sized unknown chunks are skipped without a pad byte; "SImg" asks nothing.
-  const std::string extra = Chunk("abcd", "xyz", false) + Chunk("SImg", "12345", false) +
-                            Chunk("wxyz", "", false);
+  std::string extra = Chunk("abcd", "xyz", false) + Chunk("SImg", "12345", false);
+  for (int i = 0; i < 1000; ++i) extra += Chunk(i % 2 ? "abcd" : "wxyz", "", false);
   ASSERT_TRUE(Read(SmallProject(3, 2, {kCells}, extra)).ok);
   ASSERT_EQ(prompter.calls.size(), 2u);
   for (const PromptCall& call : prompter.calls) {
@@ -188,6 +200,9 @@ TEST_F(ProjectReaderTest, EachUnknownChunkAsksAndCancelStops) {
   prompter.QueueAnswer(MsgResult::OK);
   prompter.QueueAnswer(MsgResult::Cancel);
   EXPECT_EQ(Reason(SmallProject(3, 2, {kCells}, extra)), filetext::kCancelled);
+  EXPECT_EQ(prompter.calls.size(), 2u);
+  prompter.Clear();
+  ASSERT_TRUE(Read(SmallProject(3, 2, {kCells}, extra)).ok) << "a new file asks again";
   EXPECT_EQ(prompter.calls.size(), 2u);
 }
 
@@ -236,26 +251,56 @@ TEST_F(ProjectReaderTest, AVersionLetterThatIsNoHexDigitFails) {
   EXPECT_TRUE(prompter.calls.empty());
 }
 
-TEST_F(ProjectReaderTest, MissingLayerDataFails) {
+std::string Lay0(const std::string& name, const std::string& path, uint8_t width,
+                 const std::string& cells) {
+  return Chunk("LAY0", name + '\0' + 'z' + path + '\0' + char(width) + cells, false);
+}
+
+// A flipped bit in a size field must not hide the chunks behind it: a later save would drop
+// them.
+TEST_F(ProjectReaderTest, AChunkRunningPastTheEndOfTheFileIsASizeMismatch) {
+  const std::string header = Chunk("UMFh", HeaderPayload(3, 2, 16, 16, 1, 8));
+  const std::string layer = Chunk("LAY1", Lay1Payload("a", "", 1, kCells));
+  const std::string layers = layer + layer + layer;
+  struct Case {
+    std::string bytes;
+    size_t sizeField;  // offset of the size field to damage, from the first chunk
+  };
+  const Case cases[] = {
+      {header + layers, header.size() + layer.size() + 4},      // the middle layer
+      {header + layers, header.size() + 2 * layer.size() + 4},  // the last layer
+      {header + Lay0("n", "", 1, "123456") + layers, header.size() + 4},
+      {Chunk("Comt", "abc") + header + layers, 4},
+      {Chunk("SImg", "abcd") + header + layers, 4},
+      {Chunk("abcd", "abcd") + header + layers, 4},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(Riff(c.bytes)).ok);
+    for (uint32_t bit : {1u << 20, 1u << 31}) {
+      std::string damaged = c.bytes;
+      const uint32_t size = uint8_t(damaged[c.sizeField]) | uint8_t(damaged[c.sizeField + 1]) << 8;
+      damaged.replace(c.sizeField, 4, U32(size | bit));
+      EXPECT_EQ(Reason(Riff(damaged)), filetext::kDataSizeMismatch) << c.sizeField;
+    }
+  }
   // The file ends inside the cells.
   std::string cut = SmallProject(3, 2, {kCells});
   cut.resize(cut.size() - 3);
   cut.replace(4, 4, U32(uint32_t(cut.size() - 8)));
-  EXPECT_EQ(Reason(cut), filetext::kLayerDataMissing);
+  EXPECT_EQ(Reason(cut), filetext::kDataSizeMismatch);
+}
+
+TEST_F(ProjectReaderTest, MissingLayerDataFails) {
   // A chunk too short for its cells does not take them from the next chunk.
   const std::string payload = Lay1Payload("a", "", 1, kCells);
-  const std::string shortChunk = "LAY1" + U32(uint32_t(payload.size() - 2)) + payload;
+  const std::string shortChunk =
+      "LAY1" + U32(uint32_t(payload.size() - 2)) + payload.substr(0, payload.size() - 2);
   EXPECT_EQ(Reason(Riff(Chunk("UMFh", HeaderPayload(3, 2, 16, 16, 1, 8)) + shortChunk +
                         Chunk("LAY1", payload))),
             filetext::kLayerDataMissing);
   // A name without its NUL inside the chunk.
   EXPECT_EQ(Reason(Riff(Chunk("UMFh", HeaderPayload(3, 2, 16, 16, 1, 8)) + Chunk("LAY1", "abc"))),
             filetext::kLayerDataMissing);
-}
-
-std::string Lay0(const std::string& name, const std::string& path, uint8_t width,
-                 const std::string& cells) {
-  return Chunk("LAY0", name + '\0' + 'z' + path + '\0' + char(width) + cells, false);
 }
 
 TEST_F(ProjectReaderTest, OldLayersHoldOneOrTwoBytesPerCell) {

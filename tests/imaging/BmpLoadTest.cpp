@@ -320,13 +320,13 @@ TEST(BmpLoadFile, FilesThatCannotBeOpenedNameTheFileAndTheReason) {
     FAIL();
   } catch (const EInOutError& e) {
     EXPECT_EQ(std::string(e.what()),
-              "ファイル " + missing + " を開けません。ファイルが見つかりません。");
+              "ファイル " + missing + " を開けません (ファイルまたはフォルダーが見つかりません)");
   }
   try {
     CDIBLoadFromFile(target, dir.Path());
     FAIL();
   } catch (const EInOutError& e) {
-    EXPECT_NE(std::string(e.what()).find("フォルダーです。"), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find("を開けません (フォルダーです)"), std::string::npos);
   }
   EXPECT_EQ(PictureOf(target), "Z");
 }

@@ -89,6 +89,8 @@ TEST_F(MapDataTest, FailedImportsShowBothMessagesAndLeaveAFreshMap) {
   } cases[] = {
       {"magic.fmf", "FMX_" + std::string(16, '\0'), filetext::kNotFmf},
       {"tiny.fmf", "FMF_", filetext::kReadPastEnd},
+      // a header alone, claiming 11 GB of cells
+      {"huge.fmf", FmfBytes(10000, 10000, 32, 58, 16, ""), filetext::kMapTooLarge},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -217,7 +219,11 @@ TEST_F(MapDataTest, ExportFailuresNameTheirFormat) {
     prompter.QueueFile(nowhere, type);
     MainForm->N31Click();
     ASSERT_FALSE(prompter.calls.empty());
-    ExpectBox(prompter.calls.back(), text, "Brimwell", MsgIcon::Error, MsgButtons::OK);
+    // The reason names the file on the next line.
+    ExpectBox(prompter.calls.back(),
+              std::string(text) + "\nファイル " + nowhere +
+                  " を作成できません (ファイルまたはフォルダーが見つかりません)",
+              "Brimwell", MsgIcon::Error, MsgButtons::OK);
     EXPECT_EQ(prompter.calls.back().owner, MainForm);
   }
 }

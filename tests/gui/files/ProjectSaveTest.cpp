@@ -1,12 +1,21 @@
 // Saving projects: the save and save-as commands, what the file holds, and failed writes.
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QAction>
 #include <QToolButton>
+
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
 
 #include "../../formats/FormatsTestUtil.h"
 #include "FilesFixture.h"
 #include "editor/FileProgress.h"
 #include "formats/ImagePath.h"
+#include "support/ScopedFileSizeLimit.h"
 #include "windows/ChipFormUnit.h"
 #include "windows/LayerFormUnit.h"
 #include "windows/PreviewFormUnit.h"
@@ -134,7 +143,10 @@ TEST_F(ProjectSaveTest, AFailedSaveKeepsEverythingAndSaysSo) {
   prompter.Clear();
   EXPECT_FALSE(MainForm->Save());
   ASSERT_EQ(prompter.calls.size(), 1u);
-  ExpectBox(prompter.calls[0], kWriteFailed, "エラー", MsgIcon::Error, MsgButtons::OK);
+  ExpectBox(prompter.calls[0],
+            std::string(kWriteFailed) + "\nファイル " + dir.File("map.bwp") +
+                " を作成できません (途中の名前がフォルダーではありません)",
+            "エラー", MsgIcon::Error, MsgButtons::OK);
   EXPECT_TRUE(Map->IsModified());
   EXPECT_TRUE(MainForm->SaveMenuItem->isEnabled());
   EXPECT_EQ(MainForm->MapName, "map.bwp");
@@ -150,9 +162,77 @@ TEST_F(ProjectSaveTest, AFailedSaveKeepsEverythingAndSaysSo) {
   prompter.QueueFile(dir.File("map.bwp/inner.bwp"));
   MainForm->SaveAs1Click();
   ASSERT_EQ(prompter.calls.size(), 2u);
-  ExpectBox(prompter.calls[1], kWriteFailed, "エラー", MsgIcon::Error, MsgButtons::OK);
+  ExpectBox(prompter.calls[1],
+            std::string(kWriteFailed) + "\nファイル " + dir.File("map.bwp/inner.bwp") +
+                " を作成できません (途中の名前がフォルダーではありません)",
+            "エラー", MsgIcon::Error, MsgButtons::OK);
   EXPECT_EQ(MainForm->FileName, dir.File("map.bwp"));
   EXPECT_TRUE(Map->IsModified());
+}
+
+// A disk that fills up, a file-size limit, a flush that fails: the save says why and the
+// document stays as it was, unsaved.
+TEST_F(ProjectSaveTest, AWriteThatFailsLateKeepsTheDocument) {
+  SaveAs(dir.File("map.bwp"));
+  const std::string before = ReadFileBytes(dir.File("map.bwp"));
+  SetCell(0, 4, 4, 9);
+  Modify();
+  const struct {
+    const char* name;
+    std::function<std::shared_ptr<void>()> fault;
+    const char* reason;
+  } cases[] = {
+      {"file-size limit", [] { return std::make_shared<ScopedFileSizeLimit>(4096); },
+       "ファイルが大きすぎます"},
+      {"failed flush", [] { return std::make_shared<ScopedFailingCall>(ScopedFailingCall::Sync); },
+       "入出力エラーが発生しました"},
+      {"failed close", [] { return std::make_shared<ScopedFailingCall>(ScopedFailingCall::Close); },
+       "入出力エラーが発生しました"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    prompter.Clear();
+    {
+      const std::shared_ptr<void> fault = c.fault();
+      EXPECT_FALSE(MainForm->Save());
+    }
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    ExpectBox(prompter.calls[0],
+              std::string(kWriteFailed) + "\nファイル " + dir.File("map.bwp") +
+                  " に書き込めません (" + c.reason + ")",
+              "エラー", MsgIcon::Error, MsgButtons::OK);
+    EXPECT_TRUE(Map->IsModified());
+    EXPECT_EQ(Map->LayerAt(0).Cells[4 * 100 + 4], 9);
+    EXPECT_EQ(ReadFileBytes(dir.File("map.bwp")), before);
+  }
+  EXPECT_TRUE(MainForm->Save());
+}
+
+// The editor itself ignores the signal that a file-size limit sends, which would end it with
+// the user's work; the test above runs with it ignored as well.
+TEST(EditorProgramTest, IgnoresTheFileSizeSignal) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  const pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {  // only async-signal-safe calls until exec
+    signal(SIGXFSZ, SIG_DFL);
+    const int null = open("/dev/null", O_WRONLY);
+    dup2(null, STDERR_FILENO);
+    execl(BRIMWELL_PATH, BRIMWELL_PATH, static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  bool ignored = false;
+  for (int i = 0; i < 200 && !ignored; ++i) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+      if (line.rfind("SigIgn:", 0) == 0)
+        ignored = (std::stoull(line.substr(7), nullptr, 16) >> (SIGXFSZ - 1)) & 1;
+    if (!ignored) usleep(25000);
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  EXPECT_TRUE(ignored);
 }
 
 TEST_F(ProjectSaveTest, WindowRecordsComeFromTheLiveWindows) {

@@ -107,6 +107,7 @@ TEST_F(ChipFormImagesTest, AnUnreadableFileIsReportedAndNothingIsAdded) {
   EXPECT_FALSE(ChipForm->AddMapChip(QString::fromStdString(dir.File("broken.bmp"))));
   ASSERT_EQ(prompter.calls.size(), 1u);
   ExpectUnreadableBox(prompter.calls[0]);
+  EXPECT_NE(prompter.calls[0].text.find(dir.File("broken.bmp")), std::string::npos);
   EXPECT_EQ(LayerChip(0), before);
   EXPECT_EQ(ChipForm->GetMapChipCount(), 1);
   // The failed file is not remembered: once it is fixed, it loads.
