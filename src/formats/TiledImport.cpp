@@ -115,6 +115,15 @@ class TiledImporter {
     return static_cast<int>(after - t_.tilesets.begin()) - 1;
   }
 
+  // The tileset the layer's property names, for a layer that shows no tile.
+  int HintedTileset(const TTiledLayer& layer) const {
+    for (const TTiledProperty& p : layer.properties)
+      if (p.name == tiled::kLayerTilesetProperty)
+        for (size_t i = 0; i < t_.tilesets.size(); ++i)
+          if (std::to_string(t_.tilesets[i].firstGid) == p.value) return static_cast<int>(i);
+    return -1;
+  }
+
   LayerPlan Plan(const TTiledLayer& layer) {
     std::vector<uint64_t> uses(t_.tilesets.size(), 0);
     for (const uint32_t raw : layer.gids) {
@@ -124,8 +133,11 @@ class TiledImporter {
     }
     LayerPlan plan;
     const auto most = std::max_element(uses.begin(), uses.end());
-    if (most == uses.end() || *most == 0) return plan;
-    plan.tileset = static_cast<int>(most - uses.begin());
+    if (most != uses.end() && *most > 0)
+      plan.tileset = static_cast<int>(most - uses.begin());
+    else
+      plan.tileset = HintedTileset(layer);
+    if (plan.tileset < 0) return plan;
     const TTiledTileset& s = t_.tilesets[static_cast<size_t>(plan.tileset)];
     plan.tileCount = s.tileCount;
     if (!s.image.empty()) {

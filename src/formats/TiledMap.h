@@ -31,16 +31,17 @@ struct TTiledTileset {
   bool tileImages = false;
 };
 
-struct TTiledLayer {
-  std::string name;  // UTF-8
-  bool visible = true;
-  std::vector<uint32_t> gids;  // width x height, row by row, flip bits included
-};
-
 struct TTiledProperty {
   std::string name;
   std::string type;  // "string", "int", "bool", "color"
   std::string value;
+};
+
+struct TTiledLayer {
+  std::string name;  // UTF-8
+  bool visible = true;
+  std::vector<uint32_t> gids;  // width x height, row by row, flip bits included
+  std::vector<TTiledProperty> properties;
 };
 
 // What a reader skipped or could not read faithfully; each is told once.
@@ -77,6 +78,9 @@ inline const char* const kColorKeyProperty = "brimwell.colorKey";
 inline const char* const kColorKeyUsedProperty = "brimwell.colorKeyUsed";
 inline const char* const kRelativePathsProperty = "brimwell.relativePaths";
 inline const char* const kCommentProperty = "brimwell.comment";
+// A layer property: the first gid of the layer's tileset, which keeps the layer's parts image
+// even when none of its cells shows a tile.
+inline const char* const kLayerTilesetProperty = "brimwell.tileset";
 // The tileset of layers without a parts image: no image, one tile per part number.
 inline const char* const kNoImageTileset = "no image";
 

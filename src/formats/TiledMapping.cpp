@@ -83,15 +83,18 @@ class TilesetBuilder {
   }
 
   // The gid table of the layer's tileset, made on first use.
-  const std::vector<uint32_t>& TableFor(const TMapChip* chip, TTiledMap& t) {
+  const std::vector<uint32_t>& TableFor(const TMapChip* chip, TTiledMap& t, uint32_t& firstGid) {
     for (size_t i = 0; i < chips_.size(); ++i)
-      if (chips_[i] == chip || (chip && chips_[i] && chips_[i]->FileName == chip->FileName))
+      if (chips_[i] == chip || (chip && chips_[i] && chips_[i]->FileName == chip->FileName)) {
+        firstGid = t.tilesets[i].firstGid;
         return tables_[i];
+      }
     chips_.push_back(chip);
     t.tilesets.push_back(chip ? ImageTileset(*chip) : NoImageTileset());
     TTiledTileset& added = t.tilesets.back();
     added.firstGid = nextGid_;
     nextGid_ += static_cast<uint32_t>(std::max(added.tileCount, 1));
+    firstGid = added.firstGid;
     tables_.push_back(Table(added));
     return tables_.back();
   }
@@ -163,8 +166,10 @@ void BuildTiledMap(const TMap& map, const TProjectRecords& records, const std::s
   t.layers.resize(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i) {
     const TMapLayer& layer = map.LayerAt(i);
-    const std::vector<uint32_t>& table = tilesets.TableFor(UsableChip(layer.Chip), t);
+    uint32_t firstGid = 0;
+    const std::vector<uint32_t>& table = tilesets.TableFor(UsableChip(layer.Chip), t, firstGid);
     TTiledLayer& out = t.layers[static_cast<size_t>(i)];
+    out.properties.push_back({tiled::kLayerTilesetProperty, "int", std::to_string(firstGid)});
     out.name = layer.Name;
     out.visible = layer.Visible;
     out.gids.resize(layer.Cells.size());

@@ -74,14 +74,14 @@ class TmjReader {
     t_.tileWidth = Int(o, "tilewidth");
     t_.tileHeight = Int(o, "tileheight");
     CheckTiledMapHeader(t_);
-    ReadProperties(o.value(QLatin1String("properties")).toArray());
+    ReadProperties(o.value(QLatin1String("properties")).toArray(), t_.properties);
     for (const QJsonValue& v : o.value(QLatin1String("tilesets")).toArray())
       ReadTileset(v.toObject());
     ReadLayers(o.value(QLatin1String("layers")).toArray(), true, 0);
   }
 
  private:
-  void ReadProperties(const QJsonArray& properties) {
+  static void ReadProperties(const QJsonArray& properties, std::vector<TTiledProperty>& into) {
     for (const QJsonValue& v : properties) {
       const QJsonObject p = v.toObject();
       const QJsonValue value = p.value(QLatin1String("value"));
@@ -93,7 +93,7 @@ class TmjReader {
       else
         text = value.toString().toStdString();
       std::string type = Text(p, "type");
-      t_.properties.push_back({Text(p, "name"), type.empty() ? "string" : type, text});
+      into.push_back({Text(p, "name"), type.empty() ? "string" : type, text});
     }
   }
 
@@ -136,6 +136,7 @@ class TmjReader {
     TTiledLayer layer;
     layer.name = Text(o, "name");
     layer.visible = visible;
+    ReadProperties(o.value(QLatin1String("properties")).toArray(), layer.properties);
     layer.gids.assign(static_cast<size_t>(t_.width) * static_cast<size_t>(t_.height), 0);
     const QJsonValue data = o.value(QLatin1String("data"));
     const std::string encoding = Text(o, "encoding");

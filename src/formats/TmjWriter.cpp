@@ -55,6 +55,7 @@ QJsonObject Layer(const TTiledMap& t, size_t index) {
                      {"y", 0},
                      {"opacity", 1},
                      {"visible", layer.visible},
+                     {"properties", Properties(layer.properties)},
                      {"data", data}};
 }
 

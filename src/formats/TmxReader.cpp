@@ -63,7 +63,7 @@ class TmxReader {
     while (xml_.readNextStartElement()) {
       const QStringView name = xml_.name();
       if (name == QLatin1String("properties") && depth_ == 0) {
-        ReadProperties();
+        ReadProperties(t_.properties);
       } else if (name == QLatin1String("tileset") && depth_ == 0) {
         ReadTileset();
       } else if (name == QLatin1String("layer")) {
@@ -82,7 +82,7 @@ class TmxReader {
     }
   }
 
-  void ReadProperties() {
+  void ReadProperties(std::vector<TTiledProperty>& into) {
     while (xml_.readNextStartElement()) {
       if (xml_.name() != QLatin1String("property")) {
         xml_.skipCurrentElement();
@@ -93,7 +93,7 @@ class TmxReader {
       const bool hasValue = xml_.attributes().hasAttribute(QLatin1String("value"));
       const QString text = xml_.readElementText(QXmlStreamReader::SkipChildElements);
       if (!hasValue) p.value = text.toStdString();
-      t_.properties.push_back(std::move(p));
+      into.push_back(std::move(p));
     }
   }
 
@@ -156,6 +156,8 @@ class TmxReader {
       if (xml_.name() == QLatin1String("data") && !hasData) {
         ReadData(layer.gids);
         hasData = true;
+      } else if (xml_.name() == QLatin1String("properties")) {
+        ReadProperties(layer.properties);
       } else {
         xml_.skipCurrentElement();
       }

@@ -67,6 +67,7 @@ void WriteLayer(QXmlStreamWriter& xml, const TTiledMap& t, size_t index) {
   xml.writeAttribute("width", QString::number(t.width));
   xml.writeAttribute("height", QString::number(t.height));
   if (!layer.visible) xml.writeAttribute("visible", "0");
+  WriteProperties(xml, layer.properties);
   xml.writeStartElement("data");
   xml.writeAttribute("encoding", "csv");
   xml.writeCharacters(CsvCells(layer.gids, t.width));
