@@ -174,7 +174,7 @@ class TiledImporter {
     const uint32_t gid = raw & ~tiled::kFlipBits;
     if (gid == 0) return -1;
     const int s = TilesetOf(gid);
-    if (s != plan.tileset) {
+    if (s < 0 || s != plan.tileset) {  // below every tileset, or another one
       if (issues) (s < 0 ? issues->offGrid : issues->mixed) = true;
       return -1;
     }

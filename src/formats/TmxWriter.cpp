@@ -17,11 +17,8 @@ void WriteProperties(QXmlStreamWriter& xml, const std::vector<TTiledProperty>& p
     xml.writeStartElement("property");
     xml.writeAttribute("name", Q(p.name));
     if (p.type != "string") xml.writeAttribute("type", Q(p.type));
-    // Tiled keeps text with line breaks as the element's content.
-    if (p.value.find('\n') != std::string::npos)
-      xml.writeCharacters(Q(p.value));
-    else
-      xml.writeAttribute("value", Q(p.value));
+    // An attribute keeps CR LF line breaks (escaped); element text would lose the CR.
+    xml.writeAttribute("value", Q(p.value));
     xml.writeEndElement();
   }
   xml.writeEndElement();

@@ -13,6 +13,8 @@
 #include "cli/CliCommands.h"
 #include "formats/ByteSource.h"
 #include "formats/FileTexts.h"
+#include "formats/PlainProjectHost.h"
+#include "formats/ProjectReader.h"
 #include "formats/ProjectWriter.h"
 #include "formats/TiledExport.h"
 #include "formats/TiledImport.h"
@@ -155,7 +157,7 @@ TEST_F(TiledTest, RoundTripThroughBothFormatsKeepsTheMap) {
     saved.transparentPart = {uint8_t(round % 3 != 0), uint16_t(round % 4 == 0 ? 0 : 21), 0};
     saved.colorKey = {uint8_t(round % 2), 0x00123456u + uint32_t(round), 0};
     saved.header.relativePaths = uint8_t(round % 3 == 1);
-    saved.comment = round % 2 ? "二行の\nコメント <&> \"q\"" : "";
+    saved.comment = round % 2 ? "二行の\r\nコメント\n<&> \"q\"" : "";
     for (int i = 0; i < 3; ++i) {
       TMapChip* chip = i == 2 ? nullptr : chips[size_t((round + i) % 2)].get();
       source.AppendLayer("層" + std::to_string(i) + (i == 1 ? " & <x>" : ""), chip);
@@ -254,6 +256,12 @@ TEST_F(TiledTest, PartNumbersDecideTheCellWidth) {
   EXPECT_EQ(map.GetBitsPerCell(), 16);
   EXPECT_EQ(LayerPicture(map, 0), "17 0 0 / 256 0 0");
   EXPECT_EQ(records.transparentPart.enabled, 0);
+  // A gid below the first tileset belongs to none: asked about, then empty.
+  const std::string late = "<tileset firstgid=\"3\" " + TsxBody().substr(9);
+  ASSERT_TRUE(Import("late.tmx", Tmx("<data encoding=\"csv\">1,3,3,3,3,3</data>", late)).ok);
+  EXPECT_EQ(prompter.Texts(), std::vector<std::string>{tiledtext::kOffGridQuestion});
+  EXPECT_EQ(LayerPicture(map, 0), "255 0 0 / 0 0 0");
+  prompter.Clear();
   // No empty cell: no transparent part is needed.
   ASSERT_TRUE(Import("n.tmx", Tmx("<data encoding=\"csv\">1,2,3,4,5,6</data>")).ok);
   EXPECT_EQ(map.GetBitsPerCell(), 8);
@@ -375,4 +383,30 @@ TEST_F(TiledTest, CliConvertsBothWays) {
   // One step from Tiled to FMF.
   ASSERT_EQ(Cli({"export", dir.File("o.tmx"), dir.File("o.fmf")}), kExitOk);
   EXPECT_EQ(ReadFileBytes(dir.File("o.fmf")).substr(20, 6), std::string("\1\2\3\0\0\x11", 6));
+}
+
+// The sample project to TMX and back: every layer's cells, name, visibility and image equal.
+TEST_F(TiledTest, SampleProjectComesBackFromTmx) {
+  const std::string examples = BRIMWELL_EXAMPLES_DIR;
+  TMap sample;
+  TProjectRecords sampleRecords;
+  TPlainProjectHost sampleHost(sample);
+  ASSERT_TRUE(ReadProjectFile(examples + "/sample.bwp", sample, sampleRecords, sampleHost).ok);
+  ASSERT_TRUE(ExportTiledFile(sample, sampleRecords, dir.File("s.tmx"), TTiledFormat::Tmx).ok);
+  TMap back;
+  TProjectRecords backRecords;
+  TPlainProjectHost backHost(back);
+  ASSERT_TRUE(ImportTiledFile(dir.File("s.tmx"), back, backRecords, backHost).ok);
+  EXPECT_TRUE(prompter.calls.empty());
+  ASSERT_EQ(back.LayerCount(), sample.LayerCount());
+  for (int i = 0; i < sample.LayerCount(); ++i) {
+    EXPECT_EQ(back.LayerAt(i).Cells, sample.LayerAt(i).Cells) << i;
+    EXPECT_EQ(back.LayerAt(i).Name, sample.LayerAt(i).Name);
+    EXPECT_EQ(back.LayerAt(i).Visible, sample.LayerAt(i).Visible);
+    ASSERT_NE(back.LayerAt(i).Chip, nullptr);
+    EXPECT_EQ(back.LayerAt(i).Chip->FileName, sample.LayerAt(i).Chip->FileName);
+  }
+  EXPECT_EQ(backRecords.comment, sampleRecords.comment);
+  EXPECT_EQ(backRecords.colorKey.color, sampleRecords.colorKey.color);
+  EXPECT_EQ(backRecords.transparentPart.enabled, sampleRecords.transparentPart.enabled);
 }
