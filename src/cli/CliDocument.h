@@ -16,7 +16,8 @@ class TCliDocument {
   ~TCliDocument();
 
   // Reads a project (.bwp) or, by its extension, an FMF file (.fmf) or a Tiled map (.tmx,
-  // .tmj, .json). `loadImages` off keeps only the images' paths. Prints the editor's error texts on `err` and returns false.
+  // .tmj, .json). `loadImages` off keeps only the images' paths. Prints the editor's error
+  // texts on `err` and returns false.
   bool Load(const std::string& path, bool loadImages, std::ostream& err);
 
   TMap map;

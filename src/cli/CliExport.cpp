@@ -43,7 +43,8 @@ int RunExport(const TCliOptions& options, std::ostream& err) {
     const bool tmx = format == "tmx";
     const TFileResult r =
         ExportTiledFile(doc.map, doc.records, out, tmx ? TTiledFormat::Tmx : TTiledFormat::Json);
-    return r ? kExitOk : Fail(err, tmx ? tiledtext::kTmxExportFailed : tiledtext::kJsonExportFailed, r);
+    return r ? kExitOk
+             : Fail(err, tmx ? tiledtext::kTmxExportFailed : tiledtext::kJsonExportFailed, r);
   }
   if (format == "fmf") {
     const TFileResult r = ExportFMFFile(doc.map, out);

@@ -55,8 +55,8 @@ void TMainForm::N32Click() {
   } else if (IsTiledMapPath(chosen.path)) {
     if (!AskToSaveChanges()) return;
     if (!ReadTiledMap(chosen.path))
-      Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption,
-                            MsgIcon::Error, MsgButtons::OK);
+      Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption, MsgIcon::Error,
+                            MsgButtons::OK);
     return;
   } else {
     return;
@@ -70,8 +70,8 @@ bool TMainForm::importTiled(const std::string& path) {
   if (!Map || !AskToSaveChanges()) return false;
   const bool imported = ReadTiledMap(path);
   if (!imported)
-    Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption,
-                          MsgIcon::Error, MsgButtons::OK);
+    Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption, MsgIcon::Error,
+                          MsgButtons::OK);
   return imported;
 }
 
@@ -94,9 +94,8 @@ bool TMainForm::ReadMapData(const std::string& path) {
 
 // Besides the map, a Tiled map sets the colour key, the transparent part and the comment.
 bool TMainForm::ReadTiledMap(const std::string& path) {
-  return ReadImportedMap(path, [&](IProjectLoadHost& host) {
-    return ImportTiledFile(path, *Map, Records, host);
-  });
+  return ReadImportedMap(
+      path, [&](IProjectLoadHost& host) { return ImportTiledFile(path, *Map, Records, host); });
 }
 
 bool TMainForm::ReadImportedMap(const std::string& path,

@@ -22,7 +22,9 @@ namespace {
 
 constexpr qint64 kMaxMapFileBytes = qint64{1} << 30;
 
-bool PartSideOk(int side) { return side >= 1 && side <= 255; }
+bool PartSideOk(int side) {
+  return side >= 1 && side <= 255;
+}
 
 // The map properties that a Brimwell export wrote, each only when present.
 struct SavedSettings {
@@ -94,10 +96,9 @@ class TiledImporter {
   void Run() {
     CheckTiledMapHeader(t_);
     if (t_.layers.empty()) throw EReadFailure(filetext::kNoLayers);
-    std::stable_sort(t_.tilesets.begin(), t_.tilesets.end(),
-                     [](const TTiledTileset& a, const TTiledTileset& b) {
-                       return a.firstGid < b.firstGid;
-                     });
+    std::stable_sort(
+        t_.tilesets.begin(), t_.tilesets.end(),
+        [](const TTiledTileset& a, const TTiledTileset& b) { return a.firstGid < b.firstGid; });
     for (const TTiledLayer& layer : t_.layers) plans_.push_back(Plan(layer));
     CheckTilesets();
     DecideBits();
@@ -109,9 +110,9 @@ class TiledImporter {
 
  private:
   int TilesetOf(uint32_t gid) const {
-    const auto after = std::upper_bound(
-        t_.tilesets.begin(), t_.tilesets.end(), gid,
-        [](uint32_t g, const TTiledTileset& s) { return g < s.firstGid; });
+    const auto after =
+        std::upper_bound(t_.tilesets.begin(), t_.tilesets.end(), gid,
+                         [](uint32_t g, const TTiledTileset& s) { return g < s.firstGid; });
     return static_cast<int>(after - t_.tilesets.begin()) - 1;
   }
 
@@ -162,8 +163,8 @@ class TiledImporter {
       tileImages_ |= s.tileImages;
       if (s.image.empty()) continue;
       spacing_ |= s.margin != 0 || s.spacing != 0;
-      if (s.hasTrans && std::find(transColours.begin(), transColours.end(), s.trans) ==
-                            transColours.end())
+      if (s.hasTrans &&
+          std::find(transColours.begin(), transColours.end(), s.trans) == transColours.end())
         transColours.push_back(s.trans);
     }
     transColours_ = transColours;
@@ -273,8 +274,7 @@ class TiledImporter {
 
   void FillDocument() {
     map_.ClearLayers();
-    if (!map_.Setup(t_.width, t_.height, t_.tileWidth, t_.tileHeight,
-                    static_cast<uint8_t>(bits_)))
+    if (!map_.Setup(t_.width, t_.height, t_.tileWidth, t_.tileHeight, static_cast<uint8_t>(bits_)))
       throw EReadFailure(filetext::kCannotCreateMap);
     host_.BeforeLayers(static_cast<int>(t_.layers.size()));
     const int perRow = tiled::PartsPerRow(bits_);
@@ -377,8 +377,7 @@ void CheckTiledLayerRoom(const TTiledMap& t, uint64_t memoryBudget) {
     throw EReadFailure(filetext::kMapTooLarge);
 }
 
-void ApplyTiledMap(TTiledMap& tiled, TMap& map, TProjectRecords& records,
-                   IProjectLoadHost& host) {
+void ApplyTiledMap(TTiledMap& tiled, TMap& map, TProjectRecords& records, IProjectLoadHost& host) {
   TiledImporter(tiled, map, records, host).Run();
 }
 
@@ -395,15 +394,19 @@ bool IsTiledMapPath(const std::string& path) {
 }
 
 TFileResult ImportTiled(TByteSource& source, const std::string& path, TMap& map,
-                        TProjectRecords& records, IProjectLoadHost& host,
-                        uint64_t memoryBudget) {
+                        TProjectRecords& records, IProjectLoadHost& host, uint64_t memoryBudget) {
   return RunReader([&] {
     const QByteArray bytes = ReadSource(source);
     TTiledMap tiled;
-    if (LooksLikeJson(bytes))
+    if (LooksLikeJson(bytes)) {
+      // The whole document is parsed before any size in it can be checked: about 16 bytes
+      // of memory for every value of at least 2 bytes of text.
+      const uint64_t budget = memoryBudget ? memoryBudget : DefaultCellMemoryBudget();
+      if (uint64_t(bytes.size()) * 8 > budget) throw EReadFailure(filetext::kMapTooLarge);
       ReadTiledJson(bytes, path, tiled, memoryBudget);
-    else
+    } else {
       ReadTmx(bytes, path, tiled, memoryBudget);
+    }
     ApplyTiledMap(tiled, map, records, host);
   });
 }

@@ -25,7 +25,6 @@ TFileResult ImportTiledFile(const std::string& path, TMap& map, TProjectRecords&
 bool IsTiledMapPath(const std::string& path);
 
 // The readers alone (raise EReadFailure). `budget` bounds the layers' memory.
-void ReadTmx(const QByteArray& bytes, const std::string& path, TTiledMap& tiled,
-             uint64_t budget);
+void ReadTmx(const QByteArray& bytes, const std::string& path, TTiledMap& tiled, uint64_t budget);
 void ReadTiledJson(const QByteArray& bytes, const std::string& path, TTiledMap& tiled,
                    uint64_t budget);

@@ -85,7 +85,9 @@ inline const char* const kLayerTilesetProperty = "brimwell.tileset";
 inline const char* const kNoImageTileset = "no image";
 
 // Parts per row of the parts grid: 16 for 8-bit maps, 256 for 16-bit ones.
-inline int PartsPerRow(int bitsPerCell) { return bitsPerCell == 16 ? 256 : 16; }
+inline int PartsPerRow(int bitsPerCell) {
+  return bitsPerCell == 16 ? 256 : 16;
+}
 
 // The tile of part `part` in a tileset of `columns` x `rows` tiles, or -1 when the part lies
 // outside it: (part div R) x columns + (part mod R).
@@ -119,5 +121,4 @@ void CheckTiledLayerRoom(const TTiledMap& tiled, uint64_t memoryBudget);
 // Sets the document and the records up from a read map: asks one question (OK/Cancel, through
 // the prompter) for each kind of thing it cannot hold faithfully, and fails with the cancel text
 // when the answer is Cancel. Layers come through the host, images by their full paths.
-void ApplyTiledMap(TTiledMap& tiled, TMap& map, TProjectRecords& records,
-                   IProjectLoadHost& host);
+void ApplyTiledMap(TTiledMap& tiled, TMap& map, TProjectRecords& records, IProjectLoadHost& host);

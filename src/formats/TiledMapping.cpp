@@ -47,7 +47,9 @@ uint32_t KeyToRgb(uint32_t key) {
   return ((key & 0xFF) << 16) | (key & 0xFF00) | ((key >> 16) & 0xFF);
 }
 
-uint32_t RgbToKey(uint32_t rgb) { return KeyToRgb(rgb); }
+uint32_t RgbToKey(uint32_t rgb) {
+  return KeyToRgb(rgb);
+}
 
 }  // namespace tiled
 
@@ -71,7 +73,7 @@ void AddRecordProperties(const TProjectRecords& r, int bits, TTiledMap& t) {
 
 const TMapChip* UsableChip(const TMapChip* chip) {
   return chip && chip->Image && chip->Image->Width() > 0 && chip->Image->Height() > 0 ? chip
-                                                                                     : nullptr;
+                                                                                      : nullptr;
 }
 
 // One tileset and the gid of every part number in it.

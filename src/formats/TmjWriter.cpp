@@ -9,7 +9,9 @@
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 QJsonValue PropertyValue(const TTiledProperty& p) {
   if (p.type == "int") return std::stoll(p.value);
@@ -20,7 +22,8 @@ QJsonValue PropertyValue(const TTiledProperty& p) {
 QJsonArray Properties(const std::vector<TTiledProperty>& properties) {
   QJsonArray array;
   for (const TTiledProperty& p : properties)
-    array.append(QJsonObject{{"name", Q(p.name)}, {"type", Q(p.type)}, {"value", PropertyValue(p)}});
+    array.append(
+        QJsonObject{{"name", Q(p.name)}, {"type", Q(p.type)}, {"value", PropertyValue(p)}});
   return array;
 }
 

@@ -213,8 +213,7 @@ class TmxReader {
 
 }  // namespace
 
-void ReadTmx(const QByteArray& bytes, const std::string& path, TTiledMap& tiled,
-             uint64_t budget) {
+void ReadTmx(const QByteArray& bytes, const std::string& path, TTiledMap& tiled, uint64_t budget) {
   TmxReader(bytes, path, tiled, budget).ReadMap();
 }
 

@@ -8,7 +8,9 @@
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 void WriteProperties(QXmlStreamWriter& xml, const std::vector<TTiledProperty>& properties) {
   if (properties.empty()) return;

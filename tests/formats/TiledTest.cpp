@@ -48,7 +48,9 @@ std::string Deflate(const std::string& raw, int windowBits) {
   return out;
 }
 
-bool LooksJson(const std::string& bytes) { return !bytes.empty() && bytes[0] == '{'; }
+bool LooksJson(const std::string& bytes) {
+  return !bytes.empty() && bytes[0] == '{';
+}
 
 std::string Base64(const std::string& bytes) {
   return QByteArray::fromStdString(bytes).toBase64().toStdString();
@@ -123,15 +125,16 @@ TEST(TiledMapping, PartsAndTileIdsFollowThePartGrid) {
     int perRow, columns, rows;
     int64_t local;
   } cases[] = {
-      {0, 16, 16, 7, 0},      {17, 16, 16, 7, 17},  {17, 16, 8, 7, 9},  {8, 16, 8, 7, -1},
-      {112, 16, 16, 7, -1},   {257, 256, 20, 3, 21}, {19, 16, 20, 3, 23}, {255, 16, 16, 16, 255},
-      {65535, 256, 256, 256, 65535},
+      {0, 16, 16, 7, 0},   {17, 16, 16, 7, 17},    {17, 16, 8, 7, 9},
+      {8, 16, 8, 7, -1},   {112, 16, 16, 7, -1},   {257, 256, 20, 3, 21},
+      {19, 16, 20, 3, 23}, {255, 16, 16, 16, 255}, {65535, 256, 256, 256, 65535},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.part);
     EXPECT_EQ(tiled::LocalIdOfPart(c.part, c.perRow, c.columns, c.rows), c.local);
-    if (c.local >= 0)
+    if (c.local >= 0) {
       EXPECT_EQ(tiled::PartOfLocalId(uint32_t(c.local), c.perRow, c.columns), c.part);
+    }
   }
   // Columns beyond the grid's row have no part number.
   EXPECT_EQ(tiled::PartOfLocalId(17, 16, 20), -1);
@@ -169,8 +172,7 @@ TEST_F(TiledTest, RoundTripThroughBothFormatsKeepsTheMap) {
       SCOPED_TRACE(std::to_string(round) + (format == TTiledFormat::Tmx ? " tmx" : " json"));
       const std::string path = dir.File(format == TTiledFormat::Tmx ? "r.tmx" : "r.tmj");
       ASSERT_TRUE(ExportTiledFile(source, saved, path, format).ok);
-      ASSERT_TRUE(Import(format == TTiledFormat::Tmx ? "r.tmx" : "r.tmj",
-                         ReadFileBytes(path)).ok);
+      ASSERT_TRUE(Import(format == TTiledFormat::Tmx ? "r.tmx" : "r.tmj", ReadFileBytes(path)).ok);
       EXPECT_TRUE(prompter.calls.empty());
       EXPECT_EQ(map.GetBitsPerCell(), bits);
       EXPECT_EQ(map.GetWidth(), source.GetWidth());
@@ -199,9 +201,9 @@ TEST_F(TiledTest, RoundTripThroughBothFormatsKeepsTheMap) {
       std::vector<std::string> images;
       for (const auto& call : host->calls)
         if (call.rfind("image", 0) == 0) images.push_back(call);
-      EXPECT_EQ(images, (std::vector<std::string>{"image 0 " + chips[size_t(round % 2)]->FileName,
-                                                  "image 1 " +
-                                                      chips[size_t((round + 1) % 2)]->FileName}));
+      EXPECT_EQ(images,
+                (std::vector<std::string>{"image 0 " + chips[size_t(round % 2)]->FileName,
+                                          "image 1 " + chips[size_t((round + 1) % 2)]->FileName}));
     }
   }
 }
@@ -214,10 +216,10 @@ TEST_F(TiledTest, EveryEncodingReadsTheSameLayer) {
   const std::pair<std::string, std::string> files[] = {
       {"csv.tmx", Tmx("<data encoding=\"csv\">\n" + std::string(kCsv) + "\n</data>")},
       {"b64.tmx", Tmx("<data encoding=\"base64\">\n   " + Base64(raw) + "\n  </data>")},
-      {"zlib.tmx",
-       Tmx("<data encoding=\"base64\" compression=\"zlib\">" + Base64(Deflate(raw, 15)) + "</data>")},
-      {"gzip.tmx",
-       Tmx("<data encoding=\"base64\" compression=\"gzip\">" + Base64(Deflate(raw, 31)) + "</data>")},
+      {"zlib.tmx", Tmx("<data encoding=\"base64\" compression=\"zlib\">" +
+                       Base64(Deflate(raw, 15)) + "</data>")},
+      {"gzip.tmx", Tmx("<data encoding=\"base64\" compression=\"gzip\">" +
+                       Base64(Deflate(raw, 31)) + "</data>")},
       {"xml.tmx", Tmx("<data><tile gid=\"1\"/><tile gid=\"2\"/><tile/><tile gid=\"6\"/>"
                       "<tile gid=\"8\"/><tile gid=\"5\"/></data>")},
       {"tsx.tmx", Tmx("<data encoding=\"csv\">" + std::string(kCsv) + "</data>",
@@ -280,15 +282,19 @@ TEST_F(TiledTest, WhatCannotBeHeldIsRefused) {
       {header("orthogonal", "isometric"), tiledtext::kNotOrthogonal},
       {header("infinite=\"0\"", "infinite=\"1\""), tiledtext::kInfinite},
       {header("width=\"3\"", "width=\"10001\""), tiledtext::kTooLarge},
-      {header("tilewidth=\"4\" tileheight", "tilewidth=\"300\" tileheight"), tiledtext::kBadTileSize},
-      {header("name=\"t\" tilewidth=\"4\"", "name=\"t\" tilewidth=\"8\""), tiledtext::kMixedTileSizes},
+      {header("tilewidth=\"4\" tileheight", "tilewidth=\"300\" tileheight"),
+       tiledtext::kBadTileSize},
+      {header("name=\"t\" tilewidth=\"4\"", "name=\"t\" tilewidth=\"8\""),
+       tiledtext::kMixedTileSizes},
       {Tmx(csv, "", 256), filetext::kTooManyLayers},
       {Tmx("<data encoding=\"csv\">1,2,3</data>"), tiledtext::kBadLayerData},
       {Tmx("<data encoding=\"csv\">1,2,3,4,5,6,7</data>"), tiledtext::kBadLayerData},
       {Tmx("<data encoding=\"csv\">1,x,3,4,5,6</data>"), tiledtext::kBadLayerData},
       {Tmx("<data encoding=\"base64\">AAAA</data>"), tiledtext::kBadLayerData},
-      {Tmx("<data encoding=\"base64\" compression=\"zstd\">AAAA</data>"), tiledtext::kUnknownEncoding},
-      {Tmx("<data encoding=\"base64\" compression=\"zlib\">" + Base64(Deflate(bomb, 15)) + "</data>"),
+      {Tmx("<data encoding=\"base64\" compression=\"zstd\">AAAA</data>"),
+       tiledtext::kUnknownEncoding},
+      {Tmx("<data encoding=\"base64\" compression=\"zlib\">" + Base64(Deflate(bomb, 15)) +
+           "</data>"),
        tiledtext::kBomb},
       {Tmx(csv, "<tileset firstgid=\"1\" source=\"missing.tsx\"/>"),
        std::string(tiledtext::kTilesetUnreadable) + " (missing.tsx)"},
@@ -297,7 +303,8 @@ TEST_F(TiledTest, WhatCannotBeHeldIsRefused) {
       {"", tiledtext::kNotTiled},
       {Tmj("\"data\":[1,2,0]"), tiledtext::kBadLayerData},
       {Tmj("\"data\":[1,2,0,6,8,-5]"), tiledtext::kBadLayerData},
-      {"<map orientation=\"orthogonal\" width=\"3\" height=\"2\" tilewidth=\"4\" tileheight=\"4\"/>",
+      {"<map orientation=\"orthogonal\" width=\"3\" height=\"2\" tilewidth=\"4\" "
+       "tileheight=\"4\"/>",
        filetext::kNoLayers},
   };
   for (const auto& [bytes, reason] : cases) {
@@ -314,13 +321,14 @@ TEST_F(TiledTest, WhatCannotBeHeldFaithfullyIsAskedAboutOnce) {
   const std::string two =
       "<tileset firstgid=\"1\" " + TsxBody().substr(9) +
       R"(<tileset firstgid="9" name="anim" tilewidth="4" tileheight="4" tilecount="8" columns="4"><image source="img/p.bmp" width="16" height="8"/><tile id="0"><animation><frame tileid="1" duration="100"/></animation></tile></tileset>)";
-  const std::string file = Tmx(
-      "<data encoding=\"csv\">2147483649,2,9,2,2,2</data></layer>"
-      "<objectgroup id=\"5\"><object id=\"1\"/></objectgroup><imagelayer id=\"6\"/>"
-      "<group id=\"7\" visible=\"0\"><layer id=\"8\" name=\"中\" width=\"3\" height=\"2\">"
-      "<data encoding=\"csv\">9,9,10,9,9,9</data></layer></group>"
-      "<layer id=\"9\" name=\"last\" width=\"3\" height=\"2\"><data encoding=\"csv\">1,1,1,1,1,1</data>",
-      two);
+  const std::string file =
+      Tmx("<data encoding=\"csv\">2147483649,2,9,2,2,2</data></layer>"
+          "<objectgroup id=\"5\"><object id=\"1\"/></objectgroup><imagelayer id=\"6\"/>"
+          "<group id=\"7\" visible=\"0\"><layer id=\"8\" name=\"中\" width=\"3\" height=\"2\">"
+          "<data encoding=\"csv\">9,9,10,9,9,9</data></layer></group>"
+          "<layer id=\"9\" name=\"last\" width=\"3\" height=\"2\"><data "
+          "encoding=\"csv\">1,1,1,1,1,1</data>",
+          two);
   ASSERT_TRUE(Import("q.tmx", file).ok);
   EXPECT_EQ(prompter.Texts(), (std::vector<std::string>{
                                   tiledtext::kFlippedQuestion, tiledtext::kMixedTilesetsQuestion,

@@ -210,12 +210,10 @@ TEST_F(MapDataTest, OverwriteQuestionReopensTheExportDialog) {
 
 TEST_F(MapDataTest, ExportFailuresNameTheirFormat) {
   const std::string nowhere = dir.File("no/such/folder/x");
-  const std::pair<int, const char*> cases[] = {{1, filetext::kFmfExportFailed},
-                                               {2, filetext::kCsv1ExportFailed},
-                                               {3, filetext::kCsv2ExportFailed},
-                                               {4, filetext::kBitmapExportFailed},
-                                               {5, tiledtext::kTmxExportFailed},
-                                               {6, tiledtext::kJsonExportFailed}};
+  const std::pair<int, const char*> cases[] = {
+      {1, filetext::kFmfExportFailed},  {2, filetext::kCsv1ExportFailed},
+      {3, filetext::kCsv2ExportFailed}, {4, filetext::kBitmapExportFailed},
+      {5, tiledtext::kTmxExportFailed}, {6, tiledtext::kJsonExportFailed}};
   for (const auto& [type, text] : cases) {
     prompter.Clear();
     prompter.QueueFile(nowhere, type);
@@ -245,7 +243,8 @@ TEST_F(MapDataTest, HiddenBitmapCommandAsksSizeThenFileAndWrites) {
   EXPECT_EQ(prompter.calls.size(), 1u);
 }
 
-// --- Tiled maps -----------------------------------------------------------------------------------
+// --- Tiled maps
+// -----------------------------------------------------------------------------------
 
 TEST_F(MapDataTest, TiledMapsGoOutAndComeBackThroughTheDialogs) {
   NewMap(3, 2, 16, 16);
