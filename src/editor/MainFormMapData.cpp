@@ -23,7 +23,7 @@ const char kExportFilter[] =
     "v2(*.csv)|*.csv|Bitmap File (*.bmp)|*.bmp|Tiled Map (*.tmx)|*.tmx|Tiled JSON Map "
     "(*.tmj)|*.tmj";
 const char kImportFilter[] =
-    "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx;*.tmj;*.json)|*.tmx;*.tmj;*.json";
+    "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx *.tmj *.json)|*.tmx;*.tmj;*.json";
 const char kBitmapSizeQuestion[] =
     "ピクセルのビットマップ画像を生成しますがよろしいですか？("
     "あまりにも大きいビットマップを出力しよう"

@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <cmath>
 
 #include "formats/ReadFailure.h"
 #include "formats/TiledData.h"
@@ -24,6 +25,13 @@ int Int(const QJsonObject& o, const char* key, int fallback = 0) {
   if (v.isUndefined()) return fallback;
   // Out-of-range numbers are clamped to values every check refuses.
   return static_cast<int>(std::clamp(v.toDouble(-1), -1.0, double(1 << 30)));
+}
+
+// Whole numbers without a fraction, as the int properties are written.
+std::string NumberText(double value) {
+  if (std::fabs(value) < 1e15 && value == std::floor(value))
+    return std::to_string(static_cast<long long>(value));
+  return QString::number(value).toStdString();
 }
 
 bool Bool(const QJsonObject& o, const char* key, bool fallback) {
@@ -89,7 +97,7 @@ class TmjReader {
       if (value.isBool())
         text = value.toBool() ? "true" : "false";
       else if (value.isDouble())
-        text = std::to_string(static_cast<long long>(value.toDouble()));
+        text = NumberText(value.toDouble());
       else
         text = value.toString().toStdString();
       std::string type = Text(p, "type");

@@ -264,6 +264,12 @@ TEST_F(TiledTest, PartNumbersDecideTheCellWidth) {
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{tiledtext::kOffGridQuestion});
   EXPECT_EQ(LayerPicture(map, 0), "255 0 0 / 0 0 0");
   prompter.Clear();
+  // A property number beyond every integer is no number of bits.
+  std::string huge = Tmj("\"data\":[1,2,3,4,5,6]");
+  huge.insert(huge.find("\"tilesets\""),
+              R"("properties":[{"name":"brimwell.bitsPerCell","type":"int","value":2e77}],)");
+  ASSERT_TRUE(Import("huge.tmj", huge).ok);
+  EXPECT_EQ(map.GetBitsPerCell(), 8);
   // No empty cell: no transparent part is needed.
   ASSERT_TRUE(Import("n.tmx", Tmx("<data encoding=\"csv\">1,2,3,4,5,6</data>")).ok);
   EXPECT_EQ(map.GetBitsPerCell(), 8);

@@ -39,7 +39,7 @@ TEST_F(MapDataTest, ImportCommandReadsAShortFile) {
   const FileDialogRequest& request = prompter.calls[0].file;
   EXPECT_EQ(prompter.calls[0].kind, PromptCall::OpenFile);
   EXPECT_EQ(request.filter,
-            "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx;*.tmj;*.json)|*.tmx;*.tmj;*.json");
+            "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx *.tmj *.json)|*.tmx;*.tmj;*.json");
   EXPECT_EQ(request.defaultExt, "fmf");
   EXPECT_EQ(request.title, "マップデータの読み込み(fmf)");
 
