@@ -26,6 +26,16 @@ bool PartSideOk(int side) {
   return side >= 1 && side <= 255;
 }
 
+// The editor keeps comments with CR LF line breaks; Tiled's own TMX save leaves only LF.
+std::string CrLfLines(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
 // The map properties that a Brimwell export wrote, each only when present.
 struct SavedSettings {
   int bits = 0;
@@ -269,7 +279,7 @@ class TiledImporter {
     }
     records_.transparentPart.number = emptyPart_;
     records_.transparentPart.enabled = emptyPartUsed_;
-    records_.comment = saved_.hasComment ? saved_.comment : std::string();
+    records_.comment = saved_.hasComment ? CrLfLines(saved_.comment) : std::string();
   }
 
   void FillDocument() {

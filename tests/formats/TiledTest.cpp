@@ -160,7 +160,9 @@ TEST_F(TiledTest, RoundTripThroughBothFormatsKeepsTheMap) {
     saved.transparentPart = {uint8_t(round % 3 != 0), uint16_t(round % 4 == 0 ? 0 : 21), 0};
     saved.colorKey = {uint8_t(round % 2), 0x00123456u + uint32_t(round), 0};
     saved.header.relativePaths = uint8_t(round % 3 == 1);
+    // A lone LF (as Tiled's own save leaves them) comes back as the editor's CR LF.
     saved.comment = round % 2 ? "二行の\r\nコメント\n<&> \"q\"" : "";
+    const std::string comment = round % 2 ? "二行の\r\nコメント\r\n<&> \"q\"" : "";
     for (int i = 0; i < 3; ++i) {
       TMapChip* chip = i == 2 ? nullptr : chips[size_t((round + i) % 2)].get();
       source.AppendLayer("層" + std::to_string(i) + (i == 1 ? " & <x>" : ""), chip);
@@ -177,7 +179,7 @@ TEST_F(TiledTest, RoundTripThroughBothFormatsKeepsTheMap) {
       EXPECT_EQ(map.GetBitsPerCell(), bits);
       EXPECT_EQ(map.GetWidth(), source.GetWidth());
       EXPECT_EQ(map.GetPartWidth(), 5);
-      EXPECT_EQ(records.comment, saved.comment);
+      EXPECT_EQ(records.comment, comment);
       EXPECT_EQ(records.colorKey.color, saved.colorKey.color);
       EXPECT_EQ(records.colorKey.enabled, saved.colorKey.enabled);
       EXPECT_EQ(records.transparentPart.number, saved.transparentPart.number);
