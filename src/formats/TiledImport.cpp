@@ -96,6 +96,8 @@ struct LayerPlan {
   int tileset = -1;  // the tileset most of its tiles come from
   int columns = 0;   // of that tileset; 0: tile ids are part numbers (no image)
   int tileCount = 0;
+  uint32_t firstGid = 0;  // the gids of that tileset: firstGid <= gid < endGid
+  uint32_t endGid = 0;
 };
 
 class TiledImporter {
@@ -151,6 +153,9 @@ class TiledImporter {
     if (plan.tileset < 0) return plan;
     const TTiledTileset& s = t_.tilesets[static_cast<size_t>(plan.tileset)];
     plan.tileCount = s.tileCount;
+    plan.firstGid = s.firstGid;
+    const size_t next = static_cast<size_t>(plan.tileset) + 1;
+    plan.endGid = next < t_.tilesets.size() ? t_.tilesets[next].firstGid : 0xFFFFFFFFu;
     if (!s.image.empty()) {
       plan.columns = s.columns;
       if (plan.columns <= 0 && s.tileWidth + s.spacing > 0)
@@ -184,12 +189,12 @@ class TiledImporter {
   int64_t PartOf(uint32_t raw, const LayerPlan& plan, int partsPerRow, Issues* issues) const {
     const uint32_t gid = raw & ~tiled::kFlipBits;
     if (gid == 0) return -1;
-    const int s = TilesetOf(gid);
-    if (s < 0 || s != plan.tileset) {  // below every tileset, or another one
-      if (issues) (s < 0 ? issues->offGrid : issues->mixed) = true;
+    if (gid < plan.firstGid || gid >= plan.endGid || plan.tileset < 0) {
+      // Below every tileset, or in another one.
+      if (issues) (TilesetOf(gid) < 0 ? issues->offGrid : issues->mixed) = true;
       return -1;
     }
-    const uint32_t local = gid - t_.tilesets[static_cast<size_t>(s)].firstGid;
+    const uint32_t local = gid - plan.firstGid;
     int64_t part = -1;
     if (plan.tileCount <= 0 || local < static_cast<uint32_t>(plan.tileCount))
       part = plan.columns > 0 ? tiled::PartOfLocalId(local, partsPerRow, plan.columns)
