@@ -1,6 +1,7 @@
 // The file code against plain fwrite/fread of the same bytes. A 4000 x 4000 map of 4 layers
 // (128 MB of cells) for the project file and FMF; a 256 x 256 map of 32 x 32 parts (an
-// 8192 x 8192 bitmap) and a wide map of tall parts for the bitmap export.
+// 8192 x 8192 bitmap) and a wide map of tall parts for the bitmap export; a 1000 x 1000 map of
+// 4 layers for Tiled's TMX and JSON beside FMF.
 #include <unistd.h>
 
 #include <benchmark/benchmark.h>
@@ -11,10 +12,13 @@
 #include <random>
 #include <vector>
 
+#include "formats/FMFReader.h"
 #include "formats/MapExport.h"
 #include "formats/PlainProjectHost.h"
 #include "formats/ProjectReader.h"
 #include "formats/ProjectWriter.h"
+#include "formats/TiledExport.h"
+#include "formats/TiledImport.h"
 #include "imaging/DIBDrawUnit.h"
 #include "model/MapDataUnit.h"
 #include "platform/LargeMemory.h"
@@ -177,6 +181,69 @@ void BM_ExportBitmapWide(benchmark::State& state) {
   state.SetBytesProcessed(int64_t(state.iterations()) * 255000 * 510 * 3);
 }
 
+// 1000 x 1000 cells, 4 layers of 8-bit parts; two layers name a parts image of 16 x 16 parts
+// (not on disk, so the import measures the reading alone), two have none.
+struct TiledBench {
+  TMap map;
+  TProjectRecords records;
+  TMapChip chip;
+  TiledBench() {
+    SetDefaultRecords(records, kDefaultWorkAreaWidth);
+    records.transparentPart.enabled = 1;
+    map.Setup(1000, 1000, 32, 32, 8);
+    FillLayers(map, 4);
+    chip.Image = std::make_shared<TBitmap>(512, 512, TPixelFormat::pf32bit);
+    chip.FileName = BenchFile("absent-parts.bmp");
+    map.SetLayerChip(0, &chip);
+    map.SetLayerChip(2, &chip);
+  }
+};
+
+TiledBench& Tiled1000() {
+  static TiledBench* bench = new TiledBench;
+  return *bench;
+}
+
+constexpr int64_t kTiledCells = 1000 * 1000 * 4;
+
+void BM_ExportFMF1000(benchmark::State& state) {
+  TiledBench& b = Tiled1000();
+  for (auto _ : state)
+    if (!ExportFMFFile(b.map, BenchFile("t.fmf"))) state.SkipWithError("export failed");
+  state.SetItemsProcessed(int64_t(state.iterations()) * kTiledCells);
+}
+
+void BM_ImportFMF1000(benchmark::State& state) {
+  ExportFMFFile(Tiled1000().map, BenchFile("t.fmf"));
+  TMap map;
+  TMapHeaderRecord header;
+  for (auto _ : state) {
+    TPlainProjectHost host(map);
+    if (!ImportFMFFile(BenchFile("t.fmf"), map, header, host)) state.SkipWithError("failed");
+  }
+  state.SetItemsProcessed(int64_t(state.iterations()) * kTiledCells);
+}
+
+void BM_ExportTiled(benchmark::State& state, TTiledFormat format, const char* name) {
+  TiledBench& b = Tiled1000();
+  for (auto _ : state)
+    if (!ExportTiledFile(b.map, b.records, BenchFile(name), format))
+      state.SkipWithError("export failed");
+  state.SetItemsProcessed(int64_t(state.iterations()) * kTiledCells);
+}
+
+void BM_ImportTiled(benchmark::State& state, TTiledFormat format, const char* name) {
+  TiledBench& b = Tiled1000();
+  ExportTiledFile(b.map, b.records, BenchFile(name), format);
+  TMap map;
+  TProjectRecords records;
+  for (auto _ : state) {
+    TPlainProjectHost host(map);
+    if (!ImportTiledFile(BenchFile(name), map, records, host)) state.SkipWithError("failed");
+  }
+  state.SetItemsProcessed(int64_t(state.iterations()) * kTiledCells);
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(BM_RawWrite, plain, false)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -188,5 +255,19 @@ BENCHMARK(BM_OpenProject)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ExportFMF16)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ExportBitmap)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ExportBitmapWide)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ExportFMF1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ExportTiled, tmx, TTiledFormat::Tmx, "t.tmx")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ExportTiled, json, TTiledFormat::Json, "t.tmj")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_ImportFMF1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_ImportTiled, tmx, TTiledFormat::Tmx, "t.tmx")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_ImportTiled, json, TTiledFormat::Json, "t.tmj")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 BENCHMARK_MAIN();

@@ -7,6 +7,8 @@
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
 #include "formats/ProjectReader.h"
+#include "formats/TiledImport.h"
+#include "formats/TiledTexts.h"
 
 // Loads the images like the editor, or only notes their paths.
 class TCliDocument::Host final : public TPlainProjectHost {
@@ -15,12 +17,20 @@ class TCliDocument::Host final : public TPlainProjectHost {
       : TPlainProjectHost(document.map), document_(document), loadImages_(loadImages) {}
   void AttachImage(int layerIndex, const std::string& fullPath) override {
     document_.imagePaths[layerIndex] = fullPath;
-    if (loadImages_) TPlainProjectHost::AttachImage(layerIndex, fullPath);
+    if (loadImages_) {
+      TPlainProjectHost::AttachImage(layerIndex, fullPath);
+      return;
+    }
+    // The path alone, so that a project written from the map still names its images.
+    pathsOnly_.push_back(std::make_unique<TMapChip>());
+    pathsOnly_.back()->FileName = fullPath;
+    document_.map.SetLayerChip(layerIndex, pathsOnly_.back().get());
   }
 
  private:
   TCliDocument& document_;
   bool loadImages_;
+  std::vector<std::unique_ptr<TMapChip>> pathsOnly_;
 };
 
 TCliDocument::TCliDocument() { SetDefaultRecords(records, kDefaultWorkAreaWidth); }
@@ -43,11 +53,14 @@ bool TCliDocument::Load(const std::string& path, bool loadImages, std::ostream& 
   host_ = std::make_unique<Host>(*this, loadImages);
   imagePaths.clear();
   const bool fmf = HasExtension(path, ".fmf");
-  const TFileResult result = fmf ? ImportFMFFile(path, map, records.header, *host_)
-                                 : ReadProjectFile(path, map, records, *host_);
+  const bool tiled = IsTiledMapPath(path);
+  const TFileResult result = fmf     ? ImportFMFFile(path, map, records.header, *host_)
+                             : tiled ? ImportTiledFile(path, map, records, *host_)
+                                     : ReadProjectFile(path, map, records, *host_);
   if (result) return true;
   err << "brimwell-cli: error: " << filetext::ReadErrorText(FileNamePart(path), result.reason)
       << "\n";
   if (fmf) err << "brimwell-cli: error: " << filetext::kFmfImportFailed << "\n";
+  if (tiled) err << "brimwell-cli: error: " << tiledtext::kImportFailed << "\n";
   return false;
 }

@@ -15,8 +15,9 @@ class TCliDocument {
   TCliDocument();
   ~TCliDocument();
 
-  // Reads a project (.bwp) or, by its extension, an FMF file (.fmf). `loadImages` off keeps
-  // only the images' paths. Prints the editor's error texts on `err` and returns false.
+  // Reads a project (.bwp) or, by its extension, an FMF file (.fmf) or a Tiled map (.tmx,
+  // .tmj, .json). `loadImages` off keeps only the images' paths. Prints the editor's error
+  // texts on `err` and returns false.
   bool Load(const std::string& path, bool loadImages, std::ostream& err);
   // A parts image was missing or could not be read (only when images are loaded).
   bool ImageProblems() const;

@@ -1,4 +1,4 @@
-// brimwell-cli export and import: the editor's writers on a loaded map.
+// brimwell-cli export and import: the editor's writers on a loaded map (project, FMF or Tiled).
 #include <sys/stat.h>
 
 #include "cli/CliCommands.h"
@@ -8,6 +8,8 @@
 #include "formats/MapExport.h"
 #include "formats/ProjectWriter.h"
 #include "formats/UnstorableTexts.h"
+#include "formats/TiledExport.h"
+#include "formats/TiledTexts.h"
 
 namespace {
 
@@ -16,6 +18,8 @@ std::string FormatOf(const TCliOptions& options, std::ostream& err) {
   const std::string& out = options.files[1];
   if (HasExtension(out, ".fmf")) return "fmf";
   if (HasExtension(out, ".bmp")) return "bmp";
+  if (HasExtension(out, ".tmx")) return "tmx";
+  if (HasExtension(out, ".tmj") || HasExtension(out, ".json")) return "tmj";
   if (HasExtension(out, ".csv"))
     err << "brimwell-cli: a .csv file needs --format csv1 or --format csv2\n";
   else
@@ -62,10 +66,19 @@ int RunExport(const TCliOptions& options, std::ostream& err) {
   const std::string format = FormatOf(options, err);
   if (format.empty()) return kExitUsage;
   TCliDocument doc;
-  if (!doc.Load(options.files[0], format == "bmp", err)) return kExitFailure;
+  const bool tiled = format == "tmx" || format == "tmj";
+  // The Tiled tilesets take their columns and tile count from the images.
+  if (!doc.Load(options.files[0], format == "bmp" || tiled, err)) return kExitFailure;
   if (WritesOverItsInput(options, doc, format == "bmp", err)) return kExitFailure;
   if (format == "bmp" && LacksImages(options, doc, err)) return kExitFailure;
   const std::string& out = options.files[1];
+  if (tiled) {
+    const bool tmx = format == "tmx";
+    const TFileResult r =
+        ExportTiledFile(doc.map, doc.records, out, tmx ? TTiledFormat::Tmx : TTiledFormat::Json);
+    return r ? kExitOk
+             : Fail(err, tmx ? tiledtext::kTmxExportFailed : tiledtext::kJsonExportFailed, r);
+  }
   if (format == "fmf") {
     const TFileResult r = ExportFMFFile(doc.map, out);
     return r ? kExitOk : Fail(err, filetext::kFmfExportFailed, r);

@@ -1,6 +1,7 @@
 #include "cli/CliOptions.h"
 
 #include "cli/CliDocument.h"
+#include "formats/TiledImport.h"
 
 const char* const kCliVersion = "1.52b";
 
@@ -11,30 +12,36 @@ Reads and writes Brimwell's map files without the editor, for scripts and build 
 
 Commands:
   info FILE [--json]
-      Shows a project (.bwp) or an FMF file (.fmf): map size in cells, part size in
-      pixels, bits per cell, the comment, and each layer with its name, parts image
+      Shows a project (.bwp), an FMF file (.fmf) or a Tiled map (.tmx, .tmj, .json):
+      map size in cells, part size in pixels, bits per cell, the comment, and each
+      layer with its name, parts image
       (resolved against the project's folder) and visibility. --json prints one JSON
       object with the keys width, height, partWidth, partHeight, bitsPerCell, comment
       and layers (each with name, image, visible).
-  export IN.bwp OUT [--format fmf|csv1|csv2|bmp]
-      Writes the map as the editor's export command does: fmf (fixed map data),
-      csv1 (one line per map row, an empty line after each layer), csv2 (a header
-      line "width,height,partWidth,partHeight,layers,bits", then the rows) or bmp
-      (one 24-bit bitmap of the visible layers drawn with their parts images, the
-      project's transparent part and colour key). Without --format the format comes
-      from OUT's extension: .fmf or .bmp (.csv needs --format csv1 or csv2).
-  import IN.fmf OUT.bwp
-      Makes a project of an FMF file: layers "レイヤー0", "レイヤー1", ... without
-      parts images, default settings. IN must be an FMF file (.fmf).
+  export IN OUT [--format fmf|csv1|csv2|bmp|tmx|tmj]
+      Writes the map (IN: .bwp, .fmf, .tmx, .tmj or .json) as the editor's export
+      command does: fmf (fixed map data), csv1 (one line per map row, an empty line
+      after each layer), csv2 (a header line "width,height,partWidth,partHeight,
+      layers,bits", then the rows), bmp (one 24-bit bitmap of the visible layers
+      drawn with their parts images, the project's transparent part and colour key),
+      tmx or tmj (a Tiled map, XML or JSON, one embedded tileset per parts image).
+      Without --format the format comes from OUT's extension: .fmf, .bmp, .tmx,
+      .tmj or .json (.csv needs --format csv1 or csv2). OUT is never a file IN
+      reads.
+  import IN OUT.bwp
+      Makes a project of an FMF file (layers "レイヤー0", "レイヤー1", ... without
+      parts images, default settings) or of a Tiled map (.tmx, .tmj, .json: layer
+      names, visibility, tileset images as parts images, the settings it keeps).
+      Other inputs are refused.
 
 Options:
   --strict        Answer Cancel to the questions (unknown chunks, files of other
-                  versions, text that Shift-JIS cannot hold), which makes the command
-                  fail, and fail a bmp export whose parts images are missing or
-                  unreadable. Without it every question is answered OK and printed on
-                  stderr as a warning.
+                  versions, text that Shift-JIS cannot hold, what a Tiled map holds
+                  that Brimwell cannot), which makes the command fail, and fail a bmp
+                  export whose parts images are missing or unreadable. Without it every
+                  question is answered OK and printed on stderr as a warning.
   --json          info: print JSON.
-  --format FORMAT export: fmf, csv1, csv2 or bmp.
+  --format FORMAT export: fmf, csv1, csv2, bmp, tmx or tmj.
   -h, --help      Show this help.
   --version       Print the version.
 
@@ -102,13 +109,16 @@ bool CheckOperands(const TCliOptions& options, std::string& error) {
     return false;
   }
   // A project would lose its image paths and settings on the way.
-  if (c == "import" && !HasExtension(options.files[0], ".fmf")) {
-    error = "import reads FMF files (.fmf) only, not " + options.files[0];
+  if (c == "import" && !HasExtension(options.files[0], ".fmf") &&
+      !IsTiledMapPath(options.files[0])) {
+    error = "import reads FMF files (.fmf) and Tiled maps (.tmx, .tmj, .json) only, not " +
+            options.files[0];
     return false;
   }
   const std::string& f = options.format;
-  if (!f.empty() && f != "fmf" && f != "csv1" && f != "csv2" && f != "bmp") {
-    error = "unknown format " + f + " (fmf, csv1, csv2 or bmp)";
+  if (!f.empty() && f != "fmf" && f != "csv1" && f != "csv2" && f != "bmp" && f != "tmx" &&
+      f != "tmj") {
+    error = "unknown format " + f + " (fmf, csv1, csv2, bmp, tmx or tmj)";
     return false;
   }
   return true;

@@ -6,7 +6,7 @@
 struct TCliOptions {
   std::string command;              // "info", "export", "import"; empty with --help/--version
   std::vector<std::string> files;   // the command's operands
-  std::string format;               // export: fmf, csv1, csv2, bmp; empty: from the extension
+  std::string format;               // export: fmf, csv1, csv2, bmp, tmx, tmj; empty: from the extension
   bool json = false;
   bool strict = false;
   bool help = false;

@@ -9,6 +9,8 @@ TDroppedFile ClassifyDroppedFile(const QString& path) {
   const QString extension = QFileInfo(path).suffix().toLower();
   if (extension == QLatin1String("bwp")) return TDroppedFile::Project;
   if (extension == QLatin1String("fmf")) return TDroppedFile::MapData;
+  if (extension == QLatin1String("tmx") || extension == QLatin1String("tmj"))
+    return TDroppedFile::TiledMap;
   return TDroppedFile::Other;
 }
 

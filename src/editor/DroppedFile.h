@@ -7,7 +7,7 @@
 class QDragEnterEvent;
 class QDropEvent;
 
-enum class TDroppedFile { Project, MapData, Other };
+enum class TDroppedFile { Project, MapData, TiledMap, Other };
 
 TDroppedFile ClassifyDroppedFile(const QString& path);
 // Accepts a drag that carries files or links; the windows that take drops call it.

@@ -1,4 +1,5 @@
-// Importing and exporting map data: FMF, the two CSV forms and one bitmap of the whole map.
+// Importing and exporting map data: FMF, the two CSV forms, one bitmap of the whole map and
+// Tiled maps (TMX and JSON).
 #include <QAction>
 #include <exception>
 
@@ -10,6 +11,9 @@
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
 #include "formats/MapExport.h"
+#include "formats/TiledExport.h"
+#include "formats/TiledImport.h"
+#include "formats/TiledTexts.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 
@@ -17,7 +21,10 @@ namespace {
 
 const char kExportFilter[] =
     "Fixed Mapdata File (*.fmf)|*.fmf|CSV Text File v1(*.csv)|*.csv|CSV Text File "
-    "v2(*.csv)|*.csv|Bitmap File (*.bmp)|*.bmp";
+    "v2(*.csv)|*.csv|Bitmap File (*.bmp)|*.bmp|Tiled Map (*.tmx)|*.tmx|Tiled JSON Map "
+    "(*.tmj)|*.tmj";
+const char kImportFilter[] =
+    "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx *.tmj *.json)|*.tmx;*.tmj;*.json";
 const char kBitmapSizeQuestion[] =
     "ピクセルのビットマップ画像を生成しますがよろしいですか？("
     "あまりにも大きいビットマップを出力しよう"
@@ -25,7 +32,7 @@ const char kBitmapSizeQuestion[] =
 const char kShortBitmapSizeQuestion[] = "ピクセルのビットマップ画像を生成しますがよろしいですか？";
 
 // The export dialog's file types, by their place in the filter.
-enum TExportType { kFmf = 1, kCsv1 = 2, kCsv2 = 3, kBitmap = 4 };
+enum TExportType { kFmf = 1, kCsv1 = 2, kCsv2 = 3, kBitmap = 4, kTmx = 5, kTmj = 6 };
 
 }  // namespace
 
@@ -34,7 +41,7 @@ enum TExportType { kFmf = 1, kCsv1 = 2, kCsv2 = 3, kBitmap = 4 };
 void TMainForm::N32Click() {
   if (!N32->isEnabled() || !Map) return;
   FileDialogRequest request;
-  request.filter = "Fixed Mapdata File (*.fmf)|*.fmf";
+  request.filter = kImportFilter;
   request.defaultExt = "fmf";
   request.title = "マップデータの読み込み(fmf)";
   const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
@@ -46,12 +53,27 @@ void TMainForm::N32Click() {
     imported = ReadMapData(chosen.path);
   } else if (extension == ".csv") {
     imported = importCSV(chosen.path);
+  } else if (IsTiledMapPath(chosen.path)) {
+    if (!AskToSaveChanges()) return;
+    if (!ReadTiledMap(chosen.path))
+      Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption, MsgIcon::Error,
+                            MsgButtons::OK);
+    return;
   } else {
     return;
   }
   if (!imported)
     Prompter().MessageBox(this, filetext::kFmfImportFailed, filetext::kErrorCaption, MsgIcon::Error,
                           MsgButtons::OK);
+}
+
+bool TMainForm::importTiled(const std::string& path) {
+  if (!Map || !AskToSaveChanges()) return false;
+  const bool imported = ReadTiledMap(path);
+  if (!imported)
+    Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption, MsgIcon::Error,
+                          MsgButtons::OK);
+  return imported;
 }
 
 // The import replaces the document, so unsaved changes are offered for saving first.
@@ -66,10 +88,23 @@ bool TMainForm::importCSV(const std::string&) {
 }
 
 bool TMainForm::ReadMapData(const std::string& path) {
+  return ReadImportedMap(path, [&](IProjectLoadHost& host) {
+    return ImportFMFFile(path, *Map, Records.header, host);
+  });
+}
+
+// Besides the map, a Tiled map sets the colour key, the transparent part and the comment.
+bool TMainForm::ReadTiledMap(const std::string& path) {
+  return ReadImportedMap(
+      path, [&](IProjectLoadHost& host) { return ImportTiledFile(path, *Map, Records, host); });
+}
+
+bool TMainForm::ReadImportedMap(const std::string& path,
+                                const std::function<TFileResult(IProjectLoadHost&)>& read) {
   TEditorLoadHost host(nullptr);
   TFileResult result;
   try {
-    result = ImportFMFFile(path, *Map, Records.header, host);
+    result = read(host);
   } catch (const std::exception& e) {
     result = TFileResult::Failure(e.what());
   }
@@ -119,6 +154,14 @@ void TMainForm::ExportMapData(const std::string& path, int type) {
     case kBitmap:
       if (!AskBitmapSize(kBitmapSizeQuestion)) return;
       WriteBitmapExport(path);
+      break;
+    case kTmx:
+      if (!ExportTiledFile(*Map, Records, path, TTiledFormat::Tmx))
+        ReportExportFailure(tiledtext::kTmxExportFailed);
+      break;
+    case kTmj:
+      if (!ExportTiledFile(*Map, Records, path, TTiledFormat::Json))
+        ReportExportFailure(tiledtext::kJsonExportFailed);
       break;
     default:
       break;

@@ -234,6 +234,9 @@ void TMainForm::WMDropFiles(const QStringList& paths) {
       case TDroppedFile::MapData:
         importFMF(path.toStdString());
         break;
+      case TDroppedFile::TiledMap:
+        importTiled(path.toStdString());
+        break;
       case TDroppedFile::Other:
         break;
     }

@@ -23,15 +23,18 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "editor/BackgroundBrush.h"
 #include "editor/NumberStamps.h"
 #include "editor/PartCovers.h"
+#include "formats/FileResult.h"
 #include "formats/ProjectRecords.h"
 #include "imaging/DIBDrawUnit.h"
 #include "model/DefineUnit.h"
 
+class IProjectLoadHost;
 class QAction;
 class QMenu;
 class QPainter;
@@ -82,6 +85,8 @@ class TMainForm : public QMainWindow {
   bool Save();
   // Asks about unsaved changes first, as opening a project does.
   bool importFMF(const std::string& path);
+  // A Tiled map (.tmx, .tmj, .json): asks about unsaved changes, then imports like FMF.
+  bool importTiled(const std::string& path);
   bool importCSV(const std::string& path);
 
   // --- view (MainFormView.cpp, MainFormLayout.cpp) ------------------------------------------
@@ -401,6 +406,9 @@ class TMainForm : public QMainWindow {
   void FinishOpenedMap();
   void ReplaceByDefaultMap(const std::string& failedFile, const std::string& reason);
   bool ReadMapData(const std::string& path);
+  bool ReadTiledMap(const std::string& path);
+  bool ReadImportedMap(const std::string& path,
+                       const std::function<TFileResult(IProjectLoadHost&)>& read);
   void ExportMapData(const std::string& path, int type);
   void WriteBitmapExport(const std::string& path);
   bool AskBitmapSize(const std::string& tail);

@@ -4,8 +4,11 @@
 #include "editor/MainFormUnit.h"
 
 void OpenStartupFile(TMainForm& form, const QString& path) {
-  if (ClassifyDroppedFile(path) == TDroppedFile::MapData)
+  const TDroppedFile kind = ClassifyDroppedFile(path);
+  if (kind == TDroppedFile::MapData)
     form.importFMF(path.toStdString());
+  else if (kind == TDroppedFile::TiledMap)
+    form.importTiled(path.toStdString());
   else
     form.OpenProjectFile(path.toStdString());
 }

@@ -184,9 +184,9 @@ TEST_F(CliTest, NoCommandWritesOverAFileItReads) {
   EXPECT_EQ(ReadFileBytes(dir.File("img/parts.bmp")).substr(0, 2), "BM");
 }
 
-TEST_F(CliTest, ImportTakesOnlyFMFFiles) {
+TEST_F(CliTest, ImportTakesOnlyFMFAndTiledMaps) {
   EXPECT_EQ(Run({"import", dir.File("m.bwp"), dir.File("n.bwp")}), 2);
-  EXPECT_NE(err.str().find("import reads FMF files (.fmf) only"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("import reads FMF files (.fmf) and Tiled maps"), std::string::npos) << err.str();
   EXPECT_FALSE(std::filesystem::exists(dir.File("n.bwp")));
 }
 

@@ -7,6 +7,7 @@
 #include "editor/ScrollBar.h"
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
+#include "formats/TiledTexts.h"
 #include "windows/LayerFormUnit.h"
 
 namespace {
@@ -14,7 +15,7 @@ namespace {
 const char kImportFailed[] = "fmfファイルの読み込みに失敗しました";
 const char kExportFilter[] =
     "Fixed Mapdata File (*.fmf)|*.fmf|CSV Text File v1(*.csv)|*.csv|CSV Text File v2(*.csv)|*.csv|"
-    "Bitmap File (*.bmp)|*.bmp";
+    "Bitmap File (*.bmp)|*.bmp|Tiled Map (*.tmx)|*.tmx|Tiled JSON Map (*.tmj)|*.tmj";
 const char kSizeQuestion[] =
     "3200*3200ピクセルのビットマップ画像を生成しますがよろしいですか？("
     "あまりにも大きいビットマップを出力しようとするとアプリケーションが応答しなくなる場合があります"
@@ -37,7 +38,8 @@ TEST_F(MapDataTest, ImportCommandReadsAShortFile) {
   ASSERT_EQ(prompter.calls.size(), 1u);
   const FileDialogRequest& request = prompter.calls[0].file;
   EXPECT_EQ(prompter.calls[0].kind, PromptCall::OpenFile);
-  EXPECT_EQ(request.filter, "Fixed Mapdata File (*.fmf)|*.fmf");
+  EXPECT_EQ(request.filter,
+            "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx *.tmj *.json)|*.tmx;*.tmj;*.json");
   EXPECT_EQ(request.defaultExt, "fmf");
   EXPECT_EQ(request.title, "マップデータの読み込み(fmf)");
 
@@ -210,10 +212,10 @@ TEST_F(MapDataTest, OverwriteQuestionReopensTheExportDialog) {
 
 TEST_F(MapDataTest, ExportFailuresNameTheirFormat) {
   const std::string nowhere = dir.File("no/such/folder/x");
-  const std::pair<int, const char*> cases[] = {{1, filetext::kFmfExportFailed},
-                                               {2, filetext::kCsv1ExportFailed},
-                                               {3, filetext::kCsv2ExportFailed},
-                                               {4, filetext::kBitmapExportFailed}};
+  const std::pair<int, const char*> cases[] = {
+      {1, filetext::kFmfExportFailed},  {2, filetext::kCsv1ExportFailed},
+      {3, filetext::kCsv2ExportFailed}, {4, filetext::kBitmapExportFailed},
+      {5, tiledtext::kTmxExportFailed}, {6, tiledtext::kJsonExportFailed}};
   for (const auto& [type, text] : cases) {
     prompter.Clear();
     prompter.QueueFile(nowhere, type);
@@ -245,4 +247,54 @@ TEST_F(MapDataTest, HiddenBitmapCommandAsksSizeThenFileAndWrites) {
   prompter.QueueAnswer(MsgResult::Cancel);
   MainForm->N34Click();
   EXPECT_EQ(prompter.calls.size(), 1u);
+}
+
+// --- Tiled maps
+// -----------------------------------------------------------------------------------
+
+TEST_F(MapDataTest, TiledMapsGoOutAndComeBackThroughTheDialogs) {
+  NewMap(3, 2, 16, 16);
+  AddLayer("上の層");
+  SetCell(0, 2, 1, 300);
+  SetCell(1, 0, 0, 7);
+  LayerForm->SetLayerVisibleState(0, false);
+  MainForm->Records.comment = "メモ";
+  for (const auto& [type, name] : {std::pair{5, "m.tmx"}, std::pair{6, "m.tmj"}}) {
+    SCOPED_TRACE(name);
+    prompter.Clear();
+    prompter.QueueFile(dir.File(name), type);
+    MainForm->N31Click();
+    ASSERT_EQ(prompter.calls.size(), 1u);
+    Modify();
+    // The import asks about the unsaved changes first, as the FMF import does.
+    prompter.Clear();
+    prompter.QueueFile(dir.File(name));
+    prompter.QueueAnswer(MsgResult::No);
+    MainForm->N32Click();
+    ASSERT_EQ(prompter.calls.size(), 2u);
+    EXPECT_EQ(prompter.calls[1].text, "変更が保存されていません。保存しますか？");
+    ASSERT_EQ(Map->LayerCount(), 2);
+    EXPECT_EQ(Map->GetBitsPerCell(), 16);
+    EXPECT_EQ(Map->LayerAt(0).Cells[5], 300);
+    EXPECT_EQ(Map->LayerAt(1).Cells[0], 7);
+    EXPECT_EQ(Map->GetLayerName(1), "上の層");
+    EXPECT_FALSE(LayerForm->GetLayerVisibleState(0));
+    EXPECT_TRUE(LayerForm->GetLayerVisibleState(1));
+    EXPECT_EQ(MainForm->Records.comment, "メモ");
+    EXPECT_TRUE(Map->IsModified());
+    EXPECT_EQ(MainForm->MapName, "名称未設定");
+  }
+
+  // A refusal: the read error, then the import's own failure, and a fresh map.
+  prompter.Clear();
+  Map->ClearModified();
+  std::string tmx = ReadFileBytes(dir.File("m.tmx"));
+  tmx.replace(tmx.find("orthogonal"), 10, "isometric");
+  prompter.QueueFile(WriteFile("iso.tmx", tmx));
+  MainForm->N32Click();
+  ASSERT_EQ(prompter.calls.size(), 3u);
+  ExpectBox(prompter.calls[1], filetext::ReadErrorText("iso.tmx", tiledtext::kNotOrthogonal),
+            "エラー", MsgIcon::Error, MsgButtons::OK);
+  ExpectBox(prompter.calls[2], tiledtext::kImportFailed, "エラー", MsgIcon::Error, MsgButtons::OK);
+  ExpectDefaultMap();
 }

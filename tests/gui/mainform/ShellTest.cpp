@@ -222,6 +222,8 @@ TEST_F(ShellTest, DroppedFilesAreSortedByExtension) {
   EXPECT_EQ(ClassifyDroppedFile("C:\\maps\\MAP.BWP"), TDroppedFile::Project);
   EXPECT_EQ(ClassifyDroppedFile("/a/data.FMF"), TDroppedFile::MapData);
   EXPECT_EQ(ClassifyDroppedFile("/a/data.Fmf"), TDroppedFile::MapData);
+  EXPECT_EQ(ClassifyDroppedFile("/a/level.TMX"), TDroppedFile::TiledMap);
+  EXPECT_EQ(ClassifyDroppedFile("/a/level.tmj"), TDroppedFile::TiledMap);
   EXPECT_EQ(ClassifyDroppedFile("/a/parts.bmp"), TDroppedFile::Other);
   EXPECT_EQ(ClassifyDroppedFile("/a/fmf"), TDroppedFile::Other);
   EXPECT_EQ(ClassifyDroppedFile("/a.bwp/readme"), TDroppedFile::Other);
