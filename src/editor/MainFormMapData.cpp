@@ -156,12 +156,12 @@ void TMainForm::ExportMapData(const std::string& path, int type) {
       WriteBitmapExport(path);
       break;
     case kTmx:
-      if (!ExportTiledFile(*Map, Records, path, TTiledFormat::Tmx))
-        ReportExportFailure(tiledtext::kTmxExportFailed);
+      if (const TFileResult r = ExportTiledFile(*Map, Records, path, TTiledFormat::Tmx); !r)
+        ReportWriteFailure(tiledtext::kTmxExportFailed, r.reason);
       break;
     case kTmj:
-      if (!ExportTiledFile(*Map, Records, path, TTiledFormat::Json))
-        ReportExportFailure(tiledtext::kJsonExportFailed);
+      if (const TFileResult r = ExportTiledFile(*Map, Records, path, TTiledFormat::Json); !r)
+        ReportWriteFailure(tiledtext::kJsonExportFailed, r.reason);
       break;
     default:
       break;
