@@ -4,33 +4,59 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
+// A box without an owner leaves no active window behind when it closes, and the window system
+// then activates the application afresh. While the application is being activated Qt has no
+// active window yet, so the main window stands in.
 QWidget* OwnerOrActive(QWidget* owner) {
-  return owner ? owner : QApplication::activeWindow();
+  if (owner) return owner->window();
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (qobject_cast<QMainWindow*>(window)) return window;
+  return nullptr;
+}
+
+// The tool windows and the progress window stay on top of everything else of the program; what
+// the program asks must stand above them. A dialog border: title and close box only.
+void StandOnTop(QWidget& box) {
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
 }
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::Error: return QMessageBox::Critical;
-    case MsgIcon::Warning: return QMessageBox::Warning;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::None: break;
+    case MsgIcon::Error:
+      return QMessageBox::Critical;
+    case MsgIcon::Warning:
+      return QMessageBox::Warning;
+    case MsgIcon::Question:
+      return QMessageBox::Question;
+    case MsgIcon::Information:
+      return QMessageBox::Information;
+    case MsgIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
   switch (buttons) {
-    case MsgButtons::OK: return QMessageBox::Ok;
-    case MsgButtons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::OK:
+      return QMessageBox::Ok;
+    case MsgButtons::OKCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
@@ -38,10 +64,14 @@ QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
 // Closing a box with its title-bar button counts as its cancelling answer.
 MsgResult FromQt(int answer, MsgButtons buttons) {
   switch (answer) {
-    case QMessageBox::Ok: return MsgResult::OK;
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    default: break;
+    case QMessageBox::Ok:
+      return MsgResult::OK;
+    case QMessageBox::Yes:
+      return MsgResult::Yes;
+    case QMessageBox::No:
+      return MsgResult::No;
+    default:
+      break;
   }
   if (buttons == MsgButtons::OK) return MsgResult::OK;
   if (buttons == MsgButtons::YesNo) return MsgResult::No;
@@ -63,6 +93,7 @@ void NameButtons(QMessageBox& box) {
 
 FileDialogResult RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(OwnerOrActive(owner), Q(request.title), Q(request.initialDir));
+  StandOnTop(dialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks its own overwrite question.
@@ -92,7 +123,9 @@ FileDialogResult RunFileDialog(QWidget* owner, const FileDialogRequest& request,
   return result;
 }
 
-QColor FromColorRef(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor FromColorRef(uint32_t c) {
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 uint32_t ToColorRef(const QColor& c) {
   return static_cast<uint32_t>(c.red()) | (static_cast<uint32_t>(c.green()) << 8) |
@@ -122,9 +155,8 @@ QString FilterSuffix(const std::string& filter, int index, const QString& defaul
   if (index < 0 || at >= parts.size()) return defaultExt;
   const QString pattern = parts[at].trimmed();
   const QString ext = pattern.mid(2);
-  if (!pattern.startsWith(QLatin1String("*.")) || ext.isEmpty() ||
-      ext.contains(QLatin1Char('*')) || ext.contains(QLatin1Char(';')) ||
-      ext.contains(QLatin1Char('.')))
+  if (!pattern.startsWith(QLatin1String("*.")) || ext.isEmpty() || ext.contains(QLatin1Char('*')) ||
+      ext.contains(QLatin1Char(';')) || ext.contains(QLatin1Char('.')))
     return defaultExt;
   return ext;
 }
@@ -133,13 +165,15 @@ MsgResult QtPrompter::MessageBox(QWidget* owner, const std::string& text,
                                  const std::string& caption, MsgIcon icon, MsgButtons buttons) {
   QMessageBox box(ToQt(icon), Q(caption), Q(text), ToQt(buttons), OwnerOrActive(owner));
   NameButtons(box);
+  StandOnTop(box);
   return FromQt(box.exec(), buttons);
 }
 
 void QtPrompter::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), Q(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+                  OwnerOrActive(nullptr));
   NameButtons(box);
+  StandOnTop(box);
   box.exec();
 }
 
@@ -153,12 +187,18 @@ FileDialogResult QtPrompter::SaveFileDialog(QWidget* owner, const FileDialogRequ
 
 bool QtPrompter::ChooseColor(QWidget* owner, uint32_t& colour,
                              const std::vector<uint32_t>& customColours) {
-  for (int i = 0; i < static_cast<int>(customColours.size()) && i < QColorDialog::customCount(); ++i)
+  for (int i = 0; i < static_cast<int>(customColours.size()) && i < QColorDialog::customCount();
+       ++i)
     QColorDialog::setCustomColor(i, FromColorRef(customColours[i]));
-  const QColor chosen = QColorDialog::getColor(FromColorRef(colour), OwnerOrActive(owner));
+  QColorDialog dialog(FromColorRef(colour), OwnerOrActive(owner));
+  StandOnTop(dialog);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const QColor chosen = dialog.selectedColor();
   if (!chosen.isValid()) return false;
   colour = ToColorRef(chosen);
   return true;
 }
 
-void QtPrompter::Beep() { QApplication::beep(); }
+void QtPrompter::Beep() {
+  QApplication::beep();
+}
