@@ -3,6 +3,7 @@
 # its tool windows and the progress window, and the question about a parts image changed by
 # another program comes once per return to the editor, through the real activation of the
 # application: declining it does not bring it back until the user has been in another program.
+# Last, the parts window's zoom keys as X delivers them.
 # Usage: tests/e2e/e2e-prompts.sh [build/release/bin]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -13,6 +14,7 @@ export BIN="${1:-$root/build/release/bin}"
 mkdir "$work/lost"
 cp "$root/examples/sample.bwp" "$work/lost/"
 cp "$root/examples/sample.bwp" "$root/examples/parts.bmp" "$work/"
+cp "$work/sample.bwp" "$work/saved.bwp"
 
 # The visible box titled `$1`, waited for up to `$2` tenths of a second; empty when none came.
 find_box() {
@@ -112,5 +114,38 @@ box="$(find_box エラー 50)"
 check_on_top "$box"
 answer_once "$box" Return エラー
 
+# Ctrl+Alt+keypad plus and minus zoom the parts window. A standard keymap makes them
+# XF86Next_VMode and XF86Prev_VMode with a screen-mode action, and an X server that carries the
+# action out keeps the keys; with the action taken out of the keymap it passes them on.
+xkbcomp -xkb "$DISPLAY" "$work/keymap.xkb" 2>/dev/null
+python3 - "$work/keymap.xkb" <<'PY' || fail "the keymap has no video-mode keys"
+import re, sys
+text = open(sys.argv[1]).read()
+plain, n = re.subn(r"(interpret XF86(Next|Prev)_VMode[^{]*\{[^}]*?)action= *Private\([^;]*;",
+                   r"\1action= NoAction();", text)
+assert n == 2, n
+open(sys.argv[1], "w").write(plain)
+PY
+xkbcomp -w0 "$work/keymap.xkb" "$DISPLAY" 2>/dev/null || fail "xkbcomp could not load the keymap"
+xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+for key in ctrl+alt+KP_Add ctrl+alt+KP_Add ctrl+alt+KP_Subtract; do
+  xdotool key --clearmodifiers "$key"
+  sleep 0.2
+done
+# A stroke of the pen, so that there is something to save.
+xdotool mousemove --sync --window "$window" 120 160 click 1
+sleep 0.2
+xdotool key --clearmodifiers ctrl+s
+wait_for_save "$work/sample.bwp" "$work/saved.bwp"
+python3 - "$work/sample.bwp" <<'PY' || fail "the parts window did not zoom on Ctrl+Alt+keypad plus and minus"
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+at = 12
+while data[at:at + 4] != b"cWin":
+    at += 8 + struct.unpack_from("<I", data, at + 4)[0]
+zoom = struct.unpack_from("<H", data, at + 8 + 16)[0]
+assert zoom == 38 * 256 // 32, zoom  # 32 -> 38 -> 44 -> 38 pixels per part
+PY
+
 quit_editor
-echo "e2e: boxes on top, and each asked once per return to the editor"
+echo "e2e: boxes on top, each asked once per return to the editor; parts zoom keys work"
