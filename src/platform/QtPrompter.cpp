@@ -9,9 +9,7 @@
 
 namespace {
 
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
+QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // A box without an owner leaves no active window behind when it closes, and the window system
 // then activates the application afresh. While the application is being activated Qt has no
@@ -33,30 +31,21 @@ void StandOnTop(QWidget& box) {
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::Error:
-      return QMessageBox::Critical;
-    case MsgIcon::Warning:
-      return QMessageBox::Warning;
-    case MsgIcon::Question:
-      return QMessageBox::Question;
-    case MsgIcon::Information:
-      return QMessageBox::Information;
-    case MsgIcon::None:
-      break;
+    case MsgIcon::Error: return QMessageBox::Critical;
+    case MsgIcon::Warning: return QMessageBox::Warning;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
   switch (buttons) {
-    case MsgButtons::OK:
-      return QMessageBox::Ok;
-    case MsgButtons::OKCancel:
-      return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::YesNo:
-      return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::YesNoCancel:
-      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::OK: return QMessageBox::Ok;
+    case MsgButtons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
@@ -64,14 +53,10 @@ QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
 // Closing a box with its title-bar button counts as its cancelling answer.
 MsgResult FromQt(int answer, MsgButtons buttons) {
   switch (answer) {
-    case QMessageBox::Ok:
-      return MsgResult::OK;
-    case QMessageBox::Yes:
-      return MsgResult::Yes;
-    case QMessageBox::No:
-      return MsgResult::No;
-    default:
-      break;
+    case QMessageBox::Ok: return MsgResult::OK;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: break;
   }
   if (buttons == MsgButtons::OK) return MsgResult::OK;
   if (buttons == MsgButtons::YesNo) return MsgResult::No;
@@ -123,9 +108,7 @@ FileDialogResult RunFileDialog(QWidget* owner, const FileDialogRequest& request,
   return result;
 }
 
-QColor FromColorRef(uint32_t c) {
-  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
+QColor FromColorRef(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 uint32_t ToColorRef(const QColor& c) {
   return static_cast<uint32_t>(c.red()) | (static_cast<uint32_t>(c.green()) << 8) |
@@ -155,8 +138,9 @@ QString FilterSuffix(const std::string& filter, int index, const QString& defaul
   if (index < 0 || at >= parts.size()) return defaultExt;
   const QString pattern = parts[at].trimmed();
   const QString ext = pattern.mid(2);
-  if (!pattern.startsWith(QLatin1String("*.")) || ext.isEmpty() || ext.contains(QLatin1Char('*')) ||
-      ext.contains(QLatin1Char(';')) || ext.contains(QLatin1Char('.')))
+  if (!pattern.startsWith(QLatin1String("*.")) || ext.isEmpty() ||
+      ext.contains(QLatin1Char('*')) || ext.contains(QLatin1Char(';')) ||
+      ext.contains(QLatin1Char('.')))
     return defaultExt;
   return ext;
 }
@@ -187,8 +171,7 @@ FileDialogResult QtPrompter::SaveFileDialog(QWidget* owner, const FileDialogRequ
 
 bool QtPrompter::ChooseColor(QWidget* owner, uint32_t& colour,
                              const std::vector<uint32_t>& customColours) {
-  for (int i = 0; i < static_cast<int>(customColours.size()) && i < QColorDialog::customCount();
-       ++i)
+  for (int i = 0; i < static_cast<int>(customColours.size()) && i < QColorDialog::customCount(); ++i)
     QColorDialog::setCustomColor(i, FromColorRef(customColours[i]));
   QColorDialog dialog(FromColorRef(colour), OwnerOrActive(owner));
   StandOnTop(dialog);
@@ -199,6 +182,4 @@ bool QtPrompter::ChooseColor(QWidget* owner, uint32_t& colour,
   return true;
 }
 
-void QtPrompter::Beep() {
-  QApplication::beep();
-}
+void QtPrompter::Beep() { QApplication::beep(); }

@@ -1,8 +1,8 @@
 // Every menu item and toolbar button against the command tables: captions, shortcuts, states,
 // hints and grouping.
 #include <QAction>
-#include <QActionGroup>
 #include <QKeyEvent>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
