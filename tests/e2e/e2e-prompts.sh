@@ -27,6 +27,15 @@ find_box() {
   echo "$box"
 }
 
+# Waits up to 3 s for window `$1` to close.
+wait_gone() {
+  for _ in $(seq 30); do
+    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
+    sleep 0.1
+  done
+  fail "the box $1 did not close"
+}
+
 # Fails unless box `$1` stands above every shown window of the editor that stays on top.
 check_on_top() {
   python3 - "$1" <<'PY' || fail "the box $1 stands under a tool window or the progress window"
@@ -51,7 +60,7 @@ PY
 answer_once() {
   xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
   xdotool key --clearmodifiers "$2"
-  sleep 0.2
+  wait_gone "$1"
   [ -z "$(find_box "$3" 10)" ] || fail "the box $3 came back after $2"
 }
 
@@ -75,7 +84,7 @@ for n in 1 2 3; do
   [ "$n" -gt 1 ] || check_on_top "$box"
   xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
   xdotool key --clearmodifiers Return
-  sleep 0.3
+  wait_gone "$box"
 done
 window="$(timeout 30 xdotool search --sync --onlyvisible --name '^Brimwell sample\.bwp' | head -n 1)" ||
   fail "the project without its image did not open"
