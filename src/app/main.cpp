@@ -1,6 +1,7 @@
 // The editor's start-up: application, prompter, activation, the document and the windows, the
 // first map, the project (or FMF file) named on the command line, then the message loop.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLibraryInfo>
@@ -8,6 +9,7 @@
 #include <QTranslator>
 #include <csignal>
 
+#include "editor/ActivationGate.h"
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "editor/StartupFile.h"
@@ -44,9 +46,16 @@ int main(int argc, char* argv[]) {
   UseJapanese(app, translator);
   QtPrompter prompter;
   SetPrompter(&prompter);
-  QObject::connect(&app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState s) {
-    if (s == Qt::ApplicationActive && MainForm) MainForm->AppOnActive();
-  });
+  TActivationGate gate;
+  QElapsedTimer clock;
+  clock.start();
+  QObject::connect(&app, &QGuiApplication::applicationStateChanged,
+                   [&gate, &clock](Qt::ApplicationState state) {
+                     if (state != Qt::ApplicationActive)
+                       gate.Deactivated(clock.elapsed());
+                     else if (gate.Activated(clock.elapsed()) && MainForm)
+                       MainForm->AppOnActive();
+                   });
 
   CreateApplicationObjects();
   MainForm->CreateNewMap(100, 100, 1, 32, 32, 8);

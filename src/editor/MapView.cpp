@@ -55,8 +55,28 @@ void TMapView::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
+namespace {
+
+// X11 keymaps give Ctrl+Alt with the keypad's plus and minus the keysyms XF86Next_VMode and
+// XF86Prev_VMode. Where the X server passes them on instead of switching screen modes, Qt
+// delivers them without a key code; they are the parts window's zoom keys all the same.
+constexpr quint32 kNextVModeKeysym = 0x1008FE22;
+constexpr quint32 kPrevVModeKeysym = 0x1008FE23;
+
+int KeypadKey(const QKeyEvent& event, Qt::KeyboardModifiers& modifiers) {
+  modifiers = event.modifiers();
+  const quint32 keysym = event.nativeVirtualKey();
+  if (keysym != kNextVModeKeysym && keysym != kPrevVModeKeysym) return event.key();
+  modifiers |= Qt::KeypadModifier;
+  return keysym == kNextVModeKeysym ? Qt::Key_Plus : Qt::Key_Minus;
+}
+
+}  // namespace
+
 void TMapView::keyPressEvent(QKeyEvent* event) {
-  if (form_->RunKeypadShortcut(event->key(), event->modifiers())) return;
+  Qt::KeyboardModifiers keypadModifiers;
+  const int keypadKey = KeypadKey(*event, keypadModifiers);
+  if (form_->RunKeypadShortcut(keypadKey, keypadModifiers)) return;
   form_->FormKeyDown(event->key(), event->modifiers(), event->isAutoRepeat());
   const QString text = event->text();
   if (text.size() == 1) form_->FormKeyPress(text.at(0));

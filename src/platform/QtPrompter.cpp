@@ -4,14 +4,29 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
+// A box without an owner leaves no active window behind when it closes, and the window system
+// then activates the application afresh. While the application is being activated Qt has no
+// active window yet, so the main window stands in.
 QWidget* OwnerOrActive(QWidget* owner) {
-  return owner ? owner : QApplication::activeWindow();
+  if (owner) return owner->window();
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (qobject_cast<QMainWindow*>(window)) return window;
+  return nullptr;
+}
+
+// The tool windows and the progress window stay on top of everything else of the program; what
+// the program asks must stand above them. A dialog border: title and close box only.
+void StandOnTop(QWidget& box) {
+  box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                     Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
 }
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
@@ -63,6 +78,7 @@ void NameButtons(QMessageBox& box) {
 
 FileDialogResult RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {
   QFileDialog dialog(OwnerOrActive(owner), Q(request.title), Q(request.initialDir));
+  StandOnTop(dialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // The program asks its own overwrite question.
@@ -133,13 +149,15 @@ MsgResult QtPrompter::MessageBox(QWidget* owner, const std::string& text,
                                  const std::string& caption, MsgIcon icon, MsgButtons buttons) {
   QMessageBox box(ToQt(icon), Q(caption), Q(text), ToQt(buttons), OwnerOrActive(owner));
   NameButtons(box);
+  StandOnTop(box);
   return FromQt(box.exec(), buttons);
 }
 
 void QtPrompter::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), Q(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+                  OwnerOrActive(nullptr));
   NameButtons(box);
+  StandOnTop(box);
   box.exec();
 }
 
@@ -155,7 +173,10 @@ bool QtPrompter::ChooseColor(QWidget* owner, uint32_t& colour,
                              const std::vector<uint32_t>& customColours) {
   for (int i = 0; i < static_cast<int>(customColours.size()) && i < QColorDialog::customCount(); ++i)
     QColorDialog::setCustomColor(i, FromColorRef(customColours[i]));
-  const QColor chosen = QColorDialog::getColor(FromColorRef(colour), OwnerOrActive(owner));
+  QColorDialog dialog(FromColorRef(colour), OwnerOrActive(owner));
+  StandOnTop(dialog);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const QColor chosen = dialog.selectedColor();
   if (!chosen.isValid()) return false;
   colour = ToColorRef(chosen);
   return true;

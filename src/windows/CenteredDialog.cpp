@@ -5,9 +5,10 @@
 #include <QScreen>
 
 CenteredDialog::CenteredDialog(QWidget* parent) : QDialog(parent) {
-  // A dialog border: a close box, no help, minimise or maximise buttons.
+  // A dialog border: a close box, no help, minimise or maximise buttons. Above the tool windows,
+  // which stay on top.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowCloseButtonHint);
+                 Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
 }
 
 void CenteredDialog::SetFixedLayout(QLayout* layout) {

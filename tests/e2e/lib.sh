@@ -27,10 +27,10 @@ for tool in Xvfb openbox xdotool xwininfo xprop python3; do
 done
 [ -x "$editor" ] && [ -x "$cli" ] || fail "build $editor and $cli first"
 
-# A free display and its window manager; exports DISPLAY.
+# A free display and its window manager; exports DISPLAY. E2E_DISPLAY names the number to use.
 start_display() {
   local display="" n
-  for n in $(seq 90 130); do
+  for n in ${E2E_DISPLAY:-$(seq 90 130)}; do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
   done
   [ -n "$display" ] || fail "no free X display number"

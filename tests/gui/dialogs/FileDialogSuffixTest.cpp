@@ -1,9 +1,11 @@
-// The save dialog: a name typed without an extension takes the chosen file type's.
+// The real prompter: the save dialog gives a name without an extension the chosen type's, and
+// boxes have an owner and stand on top.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QTimer>
 
 #include "platform/QtPrompter.h"
@@ -66,4 +68,26 @@ TEST(SaveFileDialog, ANameWithoutExtensionTakesTheChosenTypes) {
   EXPECT_EQ(typed.path, dir.File("map.csv"));
   EXPECT_EQ(typed.filterIndex, 3);
   EXPECT_EQ(Save(dir, 0, QStringLiteral("plain")).path, dir.File("plain.fmf"));
+}
+
+// A box belongs to a window of the program (the main window while none is active) and stands
+// above the windows that stay on top.
+TEST(QtPrompterBox, HasAnOwnerAndStandsOnTop) {
+  QMainWindow main;
+  QWidget tool(&main, Qt::Tool | Qt::WindowStaysOnTopHint);
+  auto* child = new QWidget(&tool);
+  for (QWidget* owner : {static_cast<QWidget*>(nullptr), child}) {
+    QWidget* seen = nullptr;
+    Qt::WindowFlags flags;
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      ASSERT_NE(box, nullptr);
+      seen = box->parentWidget();
+      flags = box->windowFlags();
+      box->close();
+    });
+    QtPrompter().MessageBox(owner, "text", "caption", MsgIcon::Question, MsgButtons::YesNo);
+    EXPECT_EQ(seen, owner ? static_cast<QWidget*>(&tool) : &main);
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+  }
 }

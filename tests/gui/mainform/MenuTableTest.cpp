@@ -198,6 +198,26 @@ TEST_F(MenuTableTest, KeypadZoomKeysReachingTheViewStillZoom) {
   EXPECT_GT(ChipForm->GetZoomRatio(), partsZoom);
 }
 
+// A standard X11 keymap turns Ctrl+Alt+keypad plus and minus into XF86Next_VMode and
+// XF86Prev_VMode (keycodes 86 and 82); Qt passes them on with no key code and no keypad flag.
+TEST_F(MenuTableTest, VideoModeKeysymsZoomThePartsWindow) {
+  NewMap(20, 20, 16);
+  const auto press = [](quint32 keysym, quint32 keycode) {
+    QKeyEvent event(QEvent::KeyPress, 0, Qt::ControlModifier | Qt::AltModifier, keycode, keysym,
+                    0x0C);
+    static_cast<QObject*>(MainForm->View)->event(&event);
+  };
+  const int start = ChipForm->GetZoomRatio();
+  press(0x1008FE22, 86);
+  const int larger = ChipForm->GetZoomRatio();
+  EXPECT_GT(larger, start);
+  press(0x1008FE22, 86);
+  EXPECT_GT(ChipForm->GetZoomRatio(), larger);
+  press(0x1008FE23, 82);
+  EXPECT_EQ(ChipForm->GetZoomRatio(), larger);
+  EXPECT_EQ(MainForm->CellWidth, 16);  // the main view's zoom stays
+}
+
 TEST_F(MenuTableTest, ToolItemsFormOneExclusiveGroup) {
   QActionGroup* group = MainForm->P1->actionGroup();
   ASSERT_NE(group, nullptr);
