@@ -1,17 +1,20 @@
 // The editor's start-up: application, prompter, activation, the document and the windows, the
-// first map, the project (or FMF file) named on the command line, then the message loop.
+// first map, the project (or FMF file) named on the command line, the offer of recovery copies
+// left by editors that stopped unexpectedly, then the message loop.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFont>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QStringList>
+#include <QTimer>
 #include <QTranslator>
 #include <csignal>
 
 #include "editor/ActivationGate.h"
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
+#include "editor/RecoveryKeeper.h"
 #include "editor/StartupFile.h"
 #include "platform/QtPrompter.h"
 
@@ -59,11 +62,15 @@ int main(int argc, char* argv[]) {
 
   CreateApplicationObjects();
   MainForm->CreateNewMap(100, 100, 1, 32, 32, 8);
+  TRecoveryKeeper recovery(TRecoveryStore::DefaultFolder());
   const QStringList arguments = QApplication::arguments();
   if (arguments.size() > 1) OpenStartupFile(*MainForm, arguments.at(1));
   MainForm->show();
   MainForm->FormResize();
   MainForm->FocusMainWindow();
+  recovery.Start();
+  // Asked over the shown window, once the start-up file is open.
+  QTimer::singleShot(0, &recovery, [&recovery] { recovery.OfferLeftCopies(); });
 
   const int result = app.exec();
   DestroyApplicationObjects();

@@ -4,11 +4,15 @@
 
 int TFileProgress::LastMaximum = -1;
 int TFileProgress::LastSteps = 0;
+int TFileProgress::Live = 0;
 
-TFileProgress::TFileProgress(QWidget* owner) : owner_(owner) {}
+TFileProgress::TFileProgress(QWidget* owner) : owner_(owner) {
+  ++Live;
+}
 
 TFileProgress::~TFileProgress() {
   Finish();
+  --Live;
 }
 
 void TFileProgress::Start(int maximum) {

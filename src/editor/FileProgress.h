@@ -20,8 +20,11 @@ class TFileProgress : public IProgressSink {
   // The range and steps of the last operation, for the tests.
   static int LastMaximum;
   static int LastSteps;
+  // Some file operation is running (its window lets timers run between steps).
+  static bool Running() { return Live > 0; }
 
  private:
+  static int Live;
   QWidget* owner_;
   std::unique_ptr<TProgressForm> form_;
 };

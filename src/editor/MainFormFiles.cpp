@@ -9,6 +9,8 @@
 #include "editor/FileProgress.h"
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
+#include "editor/RecoveryKeeper.h"
+#include "editor/RecoveryTexts.h"
 #include "editor/ScrollBar.h"
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
@@ -51,9 +53,19 @@ void ReportSaveFailure(QWidget* owner, const std::string& reason) {
 // --- opening ------------------------------------------------------------------------------------
 
 bool TMainForm::OpenProjectFile(const std::string& path) {
+  return LoadProject(path, FileNamePart(path), AbsolutePath(path), nullptr);
+}
+
+bool TMainForm::RestoreRecoveryCopy(const std::string& copyPath, const TRecoveryNote& note) {
+  return LoadProject(copyPath, note.name.empty() ? recoverytext::kUntitled : note.name,
+                     note.originalPath, &note);
+}
+
+bool TMainForm::LoadProject(const std::string& path, const std::string& name,
+                            const std::string& fullPath, const TRecoveryNote* restored) {
   if (!Map || !Map->IsReady()) return false;
   if (!AskToSaveChanges()) return false;
-  MapName = FileNamePart(path);  // the messages name the file being read
+  MapName = name;  // the messages name the file being read
   TFileProgress progress(this);
   TEditorLoadHost host(&progress);
   TProjectReadOptions options;
@@ -71,11 +83,17 @@ bool TMainForm::OpenProjectFile(const std::string& path) {
   }
   Init();
   ApplyEditorFlags();
-  MapName = FileNamePart(path);
-  FileName = AbsolutePath(path);
+  MapName = name;
+  FileName = fullPath;
+  if (restored) Records.header.relativePaths = restored->relativePaths ? 1 : 0;
   FormResize();
   FormatTittle();
-  Map->ClearModified();
+  if (restored) {
+    Map->SetModified();
+  } else {
+    Map->ClearModified();
+    ForgetRecoveryCopy();
+  }
   progress.Finish();
   FinishOpenedMap();
   return true;
@@ -114,6 +132,12 @@ void TMainForm::OpenToolButtonClick() {
 
 // --- saving -------------------------------------------------------------------------------------
 
+TProjectRecords TMainForm::RecordsToSave() const {
+  TProjectRecords records = Records;
+  RefreshWindowRecords(records);
+  return records;
+}
+
 void TMainForm::RefreshWindowRecords(TProjectRecords& records) const {
   TakePlacement(frameGeometry(), isVisible(), records.mainWin);
   if (Map && Map->GetPartWidth() > 0)
@@ -149,6 +173,7 @@ bool TMainForm::SaveProjectFile(const std::string& path) {
   MapName = FileNamePart(path);
   FileName = AbsolutePath(path);
   Map->ClearModified();
+  ForgetRecoveryCopy();
   FormatTittle();
   return true;
 }

@@ -11,6 +11,7 @@
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "editor/MapView.h"
+#include "editor/RecoveryKeeper.h"
 #include "editor/Resources.h"
 #include "editor/ScrollBar.h"
 #include "editor/StatusBar.h"
@@ -138,6 +139,7 @@ bool TMainForm::CreateNewMap(int32_t width, int32_t height, int32_t layerCount, 
     if (LayerForm) LayerForm->Init();
     if (!LayerForm || !LayerForm->AddLayer(kFirstLayer)) return false;
     Map->ClearModified();
+    ForgetRecoveryCopy();
     FormResize();
     FormatTittle();
     if (PreviewForm) PreviewForm->ResetPreview();
@@ -177,6 +179,7 @@ bool TMainForm::AskToSaveChanges() {
     case MsgResult::Yes:
       return Save();
     case MsgResult::No:
+      ForgetRecoveryCopy();
       return true;
     default:
       return false;
@@ -202,6 +205,7 @@ bool TMainForm::FormCloseQuery() {
 }
 
 void TMainForm::FormClose() {
+  ForgetRecoveryCopy();
   BackBuffer = TBitmap();
   BackgroundBrush.Release();
   delete Map;

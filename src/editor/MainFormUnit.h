@@ -45,6 +45,7 @@ class TMapView;
 class TScrollBar;
 class TStatusBar;
 struct TLayerDrawing;
+struct TRecoveryNote;
 
 enum class TToolKind { Pen, TilePen, Fill, PatternSelect, RectSelect, Hand };
 
@@ -88,6 +89,10 @@ class TMainForm : public QMainWindow {
   // A Tiled map (.tmx, .tmj, .json): asks about unsaved changes, then imports like FMF.
   bool importTiled(const std::string& path);
   bool importCSV(const std::string& path);
+  // The records as a save would write them now.
+  TProjectRecords RecordsToSave() const;
+  // Opens a recovery copy as the unsaved document that `note` describes.
+  bool RestoreRecoveryCopy(const std::string& copyPath, const TRecoveryNote& note);
 
   // --- view (MainFormView.cpp, MainFormLayout.cpp) ------------------------------------------
   void UpdateFullCanvas();
@@ -403,6 +408,9 @@ class TMainForm : public QMainWindow {
   void UndoOrRedo(bool undo);
   // MainFormFiles.cpp, MainFormMapData.cpp
   void RefreshWindowRecords(TProjectRecords& records) const;
+  // Reads a project as `name` at `fullPath`; a restored copy stays unsaved.
+  bool LoadProject(const std::string& path, const std::string& name, const std::string& fullPath,
+                   const TRecoveryNote* restored);
   void FinishOpenedMap();
   void ReplaceByDefaultMap(const std::string& failedFile, const std::string& reason);
   bool ReadMapData(const std::string& path);

@@ -18,6 +18,23 @@ struct TMapLayer {
   bool Reserved = false;
 };
 
+// The unsaved-changes flag, counting the times it was raised: two looks at the document that
+// see the same count saw the same content.
+class TModifiedFlag {
+ public:
+  TModifiedFlag& operator=(bool modified) {
+    if (modified) ++revision_;
+    value_ = modified;
+    return *this;
+  }
+  operator bool() const { return value_; }
+  uint64_t Revision() const { return revision_; }
+
+ private:
+  bool value_ = false;
+  uint64_t revision_ = 0;
+};
+
 class TMap {
  public:
   // Largest layer the document allocates (cells); larger maps are refused before allocating.
@@ -76,6 +93,8 @@ class TMap {
   bool IsModified() const { return Modified; }
   void SetModified() { Modified = true; }
   void ClearModified() { Modified = false; }
+  // Grows with every change of the document.
+  uint64_t Revision() const { return Modified.Revision(); }
 
   // --- modification history -------------------------------------------------------------
   bool BeginGroup();
@@ -170,6 +189,6 @@ class TMap {
   std::vector<TModifyRecord> History;
   int32_t modifyCursor = 0;
   bool Ready = false;
-  bool Modified = false;
+  TModifiedFlag Modified;
   CellBufferPool spareCells_;
 };

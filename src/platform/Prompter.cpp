@@ -6,8 +6,8 @@ class SilentPrompter final : public IPrompter {
  public:
   MsgResult MessageBox(QWidget*, const std::string&, const std::string&, MsgIcon,
                        MsgButtons buttons) override {
-    return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes
-                                                                              : MsgResult::OK;
+    return buttons == MsgButtons::OK || buttons == MsgButtons::OKCancel ? MsgResult::OK
+                                                                        : MsgResult::Yes;
   }
   void ShowMessage(const std::string&) override {}
   FileDialogResult OpenFileDialog(QWidget*, const FileDialogRequest&) override { return {}; }
@@ -20,6 +20,15 @@ SilentPrompter silentPrompter;
 IPrompter* current = &silentPrompter;
 
 }  // namespace
+
+MsgResult IPrompter::ListBox(QWidget* owner, const std::string& text, const std::string& caption,
+                             const std::vector<std::string>& items, MsgButtons buttons,
+                             int& chosen) {
+  std::string all = text + "\n";
+  for (const std::string& item : items) all += "\n" + item;
+  chosen = 0;
+  return MessageBox(owner, all, caption, MsgIcon::Question, buttons);
+}
 
 IPrompter& Prompter() { return *current; }
 

@@ -10,8 +10,8 @@
 class QWidget;
 
 enum class MsgIcon { None, Error, Warning, Question, Information };
-enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
-enum class MsgResult { OK, Cancel, Yes, No };
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, YesNoDiscard };
+enum class MsgResult { OK, Cancel, Yes, No, Discard };
 
 // A file dialog as the program describes it. `filter` uses the "Text (*.ext)|*.ext|..." form.
 struct FileDialogRequest {
@@ -43,6 +43,11 @@ class IPrompter {
   virtual bool ChooseColor(QWidget* owner, uint32_t& colour,
                            const std::vector<uint32_t>& customColours) = 0;
   virtual void Beep() = 0;
+  // A question with a short list to pick one item from (the first is picked at first);
+  // `chosen` receives the picked item's index. Without a list of its own a prompter asks the
+  // question with the items appended and picks the first.
+  virtual MsgResult ListBox(QWidget* owner, const std::string& text, const std::string& caption,
+                            const std::vector<std::string>& items, MsgButtons buttons, int& chosen);
 };
 
 // The prompter in force. Until one is installed a silent one answers OK/Yes, cancels dialogs

@@ -3,9 +3,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMainWindow>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -46,6 +53,8 @@ QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
     case MsgButtons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MsgButtons::YesNoDiscard:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Discard;
   }
   return QMessageBox::Ok;
 }
@@ -56,10 +65,13 @@ MsgResult FromQt(int answer, MsgButtons buttons) {
     case QMessageBox::Ok: return MsgResult::OK;
     case QMessageBox::Yes: return MsgResult::Yes;
     case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Discard:
+      return MsgResult::Discard;
     default: break;
   }
   if (buttons == MsgButtons::OK) return MsgResult::OK;
-  if (buttons == MsgButtons::YesNo) return MsgResult::No;
+  // Closing a box that offers to throw something away keeps it.
+  if (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoDiscard) return MsgResult::No;
   return MsgResult::Cancel;
 }
 
@@ -71,7 +83,8 @@ void NameButtons(QMessageBox& box) {
   } names[] = {{QMessageBox::Ok, "OK"},
                {QMessageBox::Cancel, "キャンセル"},
                {QMessageBox::Yes, "はい(&Y)"},
-               {QMessageBox::No, "いいえ(&N)"}};
+               {QMessageBox::No, "いいえ(&N)"},
+               {QMessageBox::Discard, "破棄(&D)"}};
   for (const auto& name : names)
     if (QAbstractButton* b = box.button(name.button)) b->setText(QString::fromUtf8(name.text));
 }
@@ -150,6 +163,10 @@ MsgResult QtPrompter::MessageBox(QWidget* owner, const std::string& text,
   QMessageBox box(ToQt(icon), Q(caption), Q(text), ToQt(buttons), OwnerOrActive(owner));
   NameButtons(box);
   StandOnTop(box);
+  if (buttons == MsgButtons::YesNoDiscard) {
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+  }
   return FromQt(box.exec(), buttons);
 }
 
@@ -183,3 +200,47 @@ bool QtPrompter::ChooseColor(QWidget* owner, uint32_t& colour,
 }
 
 void QtPrompter::Beep() { QApplication::beep(); }
+
+MsgResult QtPrompter::ListBox(QWidget* owner, const std::string& text, const std::string& caption,
+                              const std::vector<std::string>& items, MsgButtons buttons,
+                              int& chosen) {
+  QDialog dialog(OwnerOrActive(owner));
+  dialog.setWindowTitle(Q(caption));
+  StandOnTop(dialog);
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* label = new QLabel(Q(text));
+  label->setWordWrap(true);
+  label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
+  layout->addWidget(label);
+  auto* list = new QListWidget;
+  for (const std::string& item : items) list->addItem(Q(item));
+  list->setCurrentRow(0);
+  // A short list needs no room to spare.
+  const int rows = std::min(static_cast<int>(items.size()), 8);
+  list->setMaximumHeight(list->sizeHintForRow(0) * rows + 2 * list->frameWidth() + 4);
+  layout->addWidget(list);
+  // The buttons of the equivalent message box, with its texts and its answers.
+  QMessageBox twin(QMessageBox::NoIcon, QString(), QString(), ToQt(buttons));
+  NameButtons(twin);
+  auto* row = new QDialogButtonBox;
+  int answer = QMessageBox::NoButton;
+  for (QAbstractButton* b : twin.buttons()) {
+    const int code = twin.standardButton(b);
+    QPushButton* button =
+        row->addButton(b->text(), static_cast<QDialogButtonBox::ButtonRole>(twin.buttonRole(b)));
+    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &answer, code] {
+      answer = code;
+      dialog.accept();
+    });
+    if (code == QMessageBox::Yes || code == QMessageBox::Ok) button->setDefault(true);
+  }
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, [&dialog, &answer, buttons] {
+    answer = buttons == MsgButtons::OK || buttons == MsgButtons::OKCancel ? QMessageBox::Ok
+                                                                          : QMessageBox::Yes;
+    dialog.accept();
+  });
+  layout->addWidget(row);
+  dialog.exec();
+  chosen = std::max(0, list->currentRow());
+  return FromQt(answer, buttons);
+}

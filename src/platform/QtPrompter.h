@@ -14,6 +14,9 @@ class QtPrompter final : public IPrompter {
   bool ChooseColor(QWidget* owner, uint32_t& colour,
                    const std::vector<uint32_t>& customColours) override;
   void Beep() override;
+  MsgResult ListBox(QWidget* owner, const std::string& text, const std::string& caption,
+                    const std::vector<std::string>& items, MsgButtons buttons,
+                    int& chosen) override;
 };
 
 // "Text (*.a)|*.a|Other (*.b)|*.b" -> the Qt name filters "Text (*.a)", "Other (*.b)".

@@ -5,6 +5,9 @@ editor="$bin/brimwell"
 cli="$bin/brimwell-cli"
 work="$(mktemp -d)"
 pids=()
+# The editors' per-user data (recovery copies) stays inside the test, away from the user's.
+export XDG_DATA_HOME="$work/data"
+recovery="$XDG_DATA_HOME/Brimwell/recovery"
 
 fail() {
   echo "e2e: FAILED: $*" >&2
@@ -27,10 +30,11 @@ for tool in Xvfb openbox xdotool xwininfo xprop python3; do
 done
 [ -x "$editor" ] && [ -x "$cli" ] || fail "build $editor and $cli first"
 
-# A free display and its window manager; exports DISPLAY. E2E_DISPLAY names the number to use.
+# A free display and its window manager; exports DISPLAY. E2E_DISPLAY (or E2E_DISPLAY_NUMBER)
+# names the number to try first.
 start_display() {
   local display="" n
-  for n in ${E2E_DISPLAY:-$(seq 90 130)}; do
+  for n in ${E2E_DISPLAY:-${E2E_DISPLAY_NUMBER:-}} $(seq 90 130); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
   done
   [ -n "$display" ] || fail "no free X display number"

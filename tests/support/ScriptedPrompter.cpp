@@ -36,8 +36,23 @@ MsgResult ScriptedPrompter::MessageBox(QWidget* owner, const std::string& text,
     answers_.pop_front();
     return answer;
   }
-  return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes
-                                                                            : MsgResult::OK;
+  return buttons == MsgButtons::OK || buttons == MsgButtons::OKCancel ? MsgResult::OK
+                                                                      : MsgResult::Yes;
+}
+
+MsgResult ScriptedPrompter::ListBox(QWidget* owner, const std::string& text,
+                                    const std::string& caption,
+                                    const std::vector<std::string>& items, MsgButtons buttons,
+                                    int& chosen) {
+  chosen = 0;
+  if (!choices_.empty()) {
+    chosen = choices_.front();
+    choices_.pop_front();
+  }
+  const MsgResult answer = MessageBox(owner, text, caption, MsgIcon::Question, buttons);
+  calls.back().kind = PromptCall::List;
+  calls.back().items = items;
+  return answer;
 }
 
 void ScriptedPrompter::ShowMessage(const std::string& text) {

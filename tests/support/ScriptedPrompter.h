@@ -8,13 +8,14 @@
 #include "platform/Prompter.h"
 
 struct PromptCall {
-  enum Kind { Message, Plain, OpenFile, SaveFile, Color, Beep } kind = Message;
+  enum Kind { Message, Plain, OpenFile, SaveFile, Color, Beep, List } kind = Message;
   std::string text;
   std::string caption;
   MsgIcon icon = MsgIcon::None;
   MsgButtons buttons = MsgButtons::OK;
   FileDialogRequest file;  // for OpenFile / SaveFile
   QWidget* owner = nullptr;
+  std::vector<std::string> items;  // for List
 };
 
 class ScriptedPrompter : public IPrompter {
@@ -27,6 +28,9 @@ class ScriptedPrompter : public IPrompter {
   }
   void QueueFileCancel() { files_.push_back({}); }
   void QueueColor(uint32_t colour) { colours_.push_back(colour); }
+  // The item a list box picks (the first when none is queued); its button comes from
+  // QueueAnswer.
+  void QueueChoice(int index) { choices_.push_back(index); }
 
   std::vector<PromptCall> calls;
   int BeepCount() const;
@@ -44,6 +48,9 @@ class ScriptedPrompter : public IPrompter {
   bool ChooseColor(QWidget* owner, uint32_t& colour,
                    const std::vector<uint32_t>& customColours) override;
   void Beep() override;
+  MsgResult ListBox(QWidget* owner, const std::string& text, const std::string& caption,
+                    const std::vector<std::string>& items, MsgButtons buttons,
+                    int& chosen) override;
 
   std::vector<uint32_t> lastCustomColours;
 
@@ -55,6 +62,7 @@ class ScriptedPrompter : public IPrompter {
   std::deque<MsgResult> answers_;
   std::deque<FileDialogResult> files_;
   std::deque<uint32_t> colours_;
+  std::deque<int> choices_;
 };
 
 // Installs a ScriptedPrompter for the lifetime of the object.
