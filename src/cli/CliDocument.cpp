@@ -41,7 +41,10 @@ bool TCliDocument::Load(const std::string& path, bool loadImages, std::ostream& 
   const bool fmf = HasExtension(path, ".fmf");
   const TFileResult result = fmf ? ImportFMFFile(path, map, records.header, *host_)
                                  : ReadProjectFile(path, map, records, *host_);
-  if (result) return true;
+  if (result) {
+    host_->KeyImages(records.colorKey.color);
+    return true;
+  }
   err << "brimwell-cli: error: " << filetext::ReadErrorText(FileNamePart(path), result.reason)
       << "\n";
   if (fmf) err << "brimwell-cli: error: " << filetext::kFmfImportFailed << "\n";

@@ -79,6 +79,8 @@ bool TMainForm::OpenProjectFile(const std::string& path) {
 
 // The last steps of every open and import: the windows back, the view at its top-left corner.
 void TMainForm::FinishOpenedMap() {
+  // Images may have been read before the file's colour key was known.
+  if (ChipForm) ChipForm->FollowColorKey(Records.colorKey.color);
   show();
   ShowToolWindowsAsChecked();
   HorizScrollBar->SetPosition(0);

@@ -1,53 +1,7 @@
-// Reading a bitmap file whole and installing its picture in a TBitmap.
-#include <memory>
-
-#include <QFile>
-#include <QFileInfo>
-
+// Installing a bitmap file's picture in a TBitmap.
 #include "imaging/BmpLayout.h"
 #include "imaging/DIBDrawUnit.h"
-#include "platform/Errors.h"
-#include "platform/LargeMemory.h"
-
-namespace {
-
-// Why a file could not be opened, in the words the user reads.
-std::string OpenFailureReason(const QFile& file) {
-  const QFileInfo info(file.fileName());
-  if (!info.exists()) return "ファイルが見つかりません。";
-  if (info.isDir()) return "フォルダーです。";
-  if (!info.isReadable()) return "読み取りが許可されていません。";
-  return file.errorString().toStdString();
-}
-
-void OpenForReading(QFile& file, const std::string& path) {
-  if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly)) {
-    throw EInOutError("ファイル " + path + " を開けません。" + OpenFailureReason(file));
-  }
-}
-
-struct FileImage {
-  std::unique_ptr<uint8_t[]> bytes;  // not zeroed first: the read fills it
-  size_t size = 0;
-};
-
-FileImage ReadWhole(QFile& file) {
-  FileImage image;
-  image.size = static_cast<size_t>(file.size());
-  try {
-    image.bytes.reset(new uint8_t[image.size]);
-    AdviseHugePages(image.bytes.get(), image.size);
-  } catch (const std::exception&) {
-    throw EDIBLoadError(kBmpReadFailed);
-  }
-  // Exactly the bytes allocated: the file may change size while another program writes it.
-  const qint64 got =
-      file.read(reinterpret_cast<char*>(image.bytes.get()), static_cast<qint64>(image.size));
-  if (got != static_cast<qint64>(image.size)) throw EDIBLoadError(kBmpReadFailed);
-  return image;
-}
-
-}  // namespace
+#include "imaging/ImageFile.h"
 
 void CDIBLoadFromMemory(TBitmap& target, const uint8_t* data, size_t size) {
   const BmpLayout layout = ReadBmpLayout(data, size);
@@ -62,9 +16,6 @@ void CDIBLoadFromMemory(TBitmap& target, const uint8_t* data, size_t size) {
 }
 
 void CDIBLoadFromFile(TBitmap& target, const std::string& path) {
-  QFile file(QString::fromStdString(path));
-  OpenForReading(file, path);
-  const FileImage image = ReadWhole(file);
-  file.close();
+  const FileImage image = ReadImageFile(path);
   CDIBLoadFromMemory(target, image.bytes.get(), image.size);
 }
