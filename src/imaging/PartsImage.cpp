@@ -1,8 +1,10 @@
 #include "imaging/PartsImage.h"
 
+#include <algorithm>
 #include <cctype>
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "imaging/BmpLayout.h"
 #include "imaging/DIBDrawUnit.h"
@@ -41,7 +43,7 @@ void LoadPartsImageMemory(TBitmap& target, TTransparentPixels& transparent, cons
       throw EDIBLoadError(kImageFormatUnknown);
     }
   }
-  transparent.runs.clear();
+  transparent.Reset(0, 0);
 }
 
 void LoadPartsImageFile(TBitmap& target, TTransparentPixels& transparent, const std::string& path,
@@ -67,14 +69,33 @@ bool ReadPartsImageSize(const std::string& path, int& width, int& height) {
   }
 }
 
+void TTransparentPixels::Reset(int width, int height) {
+  width_ = std::max(0, width);
+  height_ = std::max(0, height);
+  wordsPerRow_ = (static_cast<size_t>(width_) + 63) / 64;
+  count_ = 0;
+  words_.assign(wordsPerRow_ * static_cast<size_t>(height_), 0);
+}
+
+void TTransparentPixels::Swap(TTransparentPixels& other) noexcept {
+  std::swap(width_, other.width_);
+  std::swap(height_, other.height_);
+  std::swap(wordsPerRow_, other.wordsPerRow_);
+  std::swap(count_, other.count_);
+  words_.swap(other.words_);
+}
+
 void KeyTransparentPixels(TBitmap& image, const TTransparentPixels& transparent, uint32_t key) {
+  if (transparent.Width() != image.Width() || transparent.Height() != image.Height()) return;
   const uint32_t pixel = ColorToDIB32(key);
   image.SetPixelFormat(TPixelFormat::pf32bit);
-  for (const TTransparentPixels::Run& run : transparent.runs) {
-    if (run.row < 0 || run.row >= image.Height() || run.x < 0 || run.count > image.Width() - run.x)
-      continue;
-    uint32_t* row = image.ScanLine32(run.row) + run.x;
-    for (int32_t i = 0; i < run.count; ++i) row[i] = pixel;
+  const size_t wordsPerRow = (static_cast<size_t>(image.Width()) + 63) / 64;
+  for (int y = 0; y < image.Height(); ++y) {
+    const uint64_t* words = transparent.RowWords(y);
+    uint32_t* row = image.ScanLine32(y);
+    for (size_t w = 0; w < wordsPerRow; ++w)
+      for (uint64_t bits = words[w]; bits != 0; bits &= bits - 1)
+        row[w * 64 + static_cast<size_t>(__builtin_ctzll(bits))] = pixel;
   }
 }
 

@@ -11,15 +11,35 @@
 
 struct TMapChip;
 
-// The pixels a picture's file marks transparent, as runs along its rows.
-struct TTransparentPixels {
-  struct Run {
-    int32_t row = 0;
-    int32_t x = 0;
-    int32_t count = 0;
-  };
-  std::vector<Run> runs;
-  bool Empty() const { return runs.empty(); }
+// The pixels a picture's file marks transparent: one bit a pixel, each row starting a word,
+// so that even a file that alternates clear and opaque pixels costs a 32nd of its picture.
+class TTransparentPixels {
+ public:
+  // width x height pixels, none marked.
+  void Reset(int width, int height);
+  void Mark(int x, int y) {
+    words_[Row(y) + static_cast<size_t>(x) / 64] |= uint64_t{1} << (x % 64);
+    ++count_;
+  }
+  bool Marked(int x, int y) const {
+    return (words_[Row(y) + static_cast<size_t>(x) / 64] >> (x % 64)) & 1;
+  }
+  bool Empty() const { return count_ == 0; }
+  size_t Count() const { return count_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // The marks of row `y`, pixel x at bit x % 64 of word x / 64.
+  const uint64_t* RowWords(int y) const { return words_.data() + Row(y); }
+  void Swap(TTransparentPixels& other) noexcept;
+
+ private:
+  size_t Row(int y) const { return static_cast<size_t>(y) * wordsPerRow_; }
+
+  int width_ = 0;
+  int height_ = 0;
+  size_t wordsPerRow_ = 0;
+  size_t count_ = 0;
+  std::vector<uint64_t> words_;
 };
 
 extern const char* const kPngBadFile;          // a PNG that cannot be decoded
@@ -27,7 +47,7 @@ extern const char* const kImageFormatUnknown;  // neither a bitmap nor a PNG
 
 // Reads a parts image into `target`, 32 bits with X = 0. A file that begins with the PNG
 // signature is read as a PNG of any depth and colour type, its transparent pixels set to
-// ColorToDIB32(key) and listed in `transparent`. Any other file whose name ends in ".bmp" or
+// ColorToDIB32(key) and marked in `transparent`. Any other file whose name ends in ".bmp" or
 // that begins with "BM" is read as CDIBLoadFromFile reads it, refusals included; a file that
 // is neither is refused with kImageFormatUnknown. Raises what CDIBLoadFromFile raises, and for
 // PNGs EDIBLoadError with kPngBadFile, "画像が大きすぎます" (above 2^28 pixels, told from the
@@ -44,7 +64,7 @@ bool ReadPartsImageSize(const std::string& path, int& width, int& height);
 // True when `path` ends in ".bmp", whatever the case.
 bool HasBmpName(const std::string& path);
 
-// Writes ColorToDIB32(key) into the listed pixels of a 32-bit picture.
+// Writes ColorToDIB32(key) into the marked pixels of a 32-bit picture of the marks' size.
 void KeyTransparentPixels(TBitmap& image, const TTransparentPixels& transparent, uint32_t key);
 
 // Reads `path` into a new picture for the entry, keyed with `key` (the caller sets FileName

@@ -70,17 +70,14 @@ QImage ReadImage(const uint8_t* data, size_t size, const QSize& expected) {
 // QRgb is 0xAARRGGBB, the surface's 0xXXRRGGBB with X = 0 once alpha is cleared.
 void CopyRow(const QRgb* in, uint32_t* out, int row, int width, uint32_t keyPixel,
              TTransparentPixels& transparent) {
-  int runStart = -1;
   for (int x = 0; x < width; ++x) {
-    const bool clear = qAlpha(in[x]) < kOpaqueAlpha;
-    out[x] = clear ? keyPixel : in[x] & 0x00FFFFFF;
-    if (clear && runStart < 0) runStart = x;
-    if (!clear && runStart >= 0) {
-      transparent.runs.push_back({row, runStart, x - runStart});
-      runStart = -1;
+    if (qAlpha(in[x]) < kOpaqueAlpha) {
+      out[x] = keyPixel;
+      transparent.Mark(x, row);
+    } else {
+      out[x] = in[x] & 0x00FFFFFF;
     }
   }
-  if (runStart >= 0) transparent.runs.push_back({row, runStart, width - runStart});
 }
 
 }  // namespace
@@ -103,6 +100,7 @@ void DecodePng(const uint8_t* data, size_t size, uint32_t keyPixel, TBitmap& out
   TTransparentPixels clear;
   try {
     picture.SetSize(image.width(), image.height());
+    clear.Reset(image.width(), image.height());
   } catch (const std::exception&) {
     throw EDIBLoadError(kBmpCreateFailed);
   }
@@ -111,5 +109,5 @@ void DecodePng(const uint8_t* data, size_t size, uint32_t keyPixel, TBitmap& out
             image.width(), keyPixel, clear);
   }
   out.Swap(picture);
-  transparent.runs.swap(clear.runs);
+  transparent.Swap(clear);
 }

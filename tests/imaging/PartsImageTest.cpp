@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <algorithm>
 #include <functional>
 
 #include "BmpBuilder.h"
@@ -82,12 +83,13 @@ std::string GreyAlphaPng(const std::string& greyAlphaPairs) {
 std::string LoadError(const std::string& path) {
   TBitmap target = Picture("Z");
   TTransparentPixels transparent;
-  transparent.runs.push_back({0, 0, 1});
+  transparent.Reset(1, 1);
+  transparent.Mark(0, 0);
   try {
     LoadPartsImageFile(target, transparent, path, KeyFor('k'));
   } catch (const std::exception& e) {
     EXPECT_EQ(PictureOf(target), "Z") << path;
-    EXPECT_EQ(transparent.runs.size(), 1u) << path;
+    EXPECT_EQ(transparent.Count(), 1u) << path;
     return e.what();
   }
   return "";
@@ -183,7 +185,7 @@ TEST(PartsImagePng, EveryDepthAndColourTypeReadsAsThirtyTwoBitsWithAlphaBelow128
     LoadPartsImageFile(target, transparent, path, KeyFor('k'));
     EXPECT_EQ(target.PixelFormat(), TPixelFormat::pf32bit) << c.name;
     EXPECT_EQ(PixelsOf(target), c.expected) << c.name;
-    // The runs name exactly the pixels that took the key.
+    // The marks name exactly the pixels that took the key.
     TBitmap marked = target;
     KeyTransparentPixels(marked, transparent, KeyFor('#'));
     for (size_t i = 0; i < c.expected.size(); ++i)
@@ -210,6 +212,18 @@ TEST(PartsImagePng, TransparentPixelsShowWhatLiesBeneathInKeyedCopiesAndFollowTh
   EXPECT_EQ(PictureOf(*chip.Image), "aqb/cdq");
   EXPECT_EQ(PictureOf(*old), "akb/cdk");
   EXPECT_FALSE(KeyChipImage(chip, KeyFor('q')));
+
+  // Marks on both sides of every 64-pixel word of a row.
+  QImage wide(130, 2, QImage::Format_ARGB32);
+  wide.fill(qRgba(0, 0, 'o', 255));
+  const std::vector<int> clear = {0, 63, 64, 127, 128, 129};
+  for (int x : clear) wide.setPixel(x, 1, qRgba(0, 0, 0, 0));
+  ASSERT_TRUE(wide.save(QString::fromStdString(dir.File("wide.png"))));
+  LoadChipImage(chip, dir.File("wide.png"), KeyFor('k'));
+  KeyChipImage(chip, KeyFor('q'));
+  const std::string row = PictureOf(*chip.Image).substr(131);
+  for (int x = 0; x < 130; ++x)
+    EXPECT_EQ(row[x], std::count(clear.begin(), clear.end(), x) ? 'q' : 'o') << x;
 
   // A bitmap's pixels never follow the key, even those of the old key's colour.
   TMapChip bitmap;
@@ -267,7 +281,8 @@ TEST(PartsImagePng, TheContentDecidesTheFormatAndRefusalsSayWhy) {
   EXPECT_TRUE(transparent.Empty());
   LoadPartsImageFile(target, transparent, dir.File("png.bmp"), KeyFor('k'));
   EXPECT_EQ(PictureOf(target), "akb/cdk");
-  EXPECT_EQ(transparent.runs.size(), 2u);
+  EXPECT_TRUE(transparent.Marked(1, 0) && transparent.Marked(2, 1));
+  EXPECT_EQ(transparent.Count(), 2u);
 
   int width = 0, height = 0;
   EXPECT_TRUE(ReadPartsImageSize(dir.File("png.bmp"), width, height));
