@@ -266,6 +266,13 @@ TEST_F(ChipFormImagesTest, APngsTransparentPixelsFollowTheColourKey) {
   EXPECT_EQ(Pixel(MainForm->BackBuffer, 16, 16), TileColour(0));
   MainForm->N17Click();  // transparency off
   EXPECT_EQ(Pixel(MainForm->BackBuffer, 16, 16), 0x996633u);
+  // A changed file is read again under the key of the moment.
+  WritePng("tiles.png", qRgba(0x40, 0x50, 0x60, 255));
+  Touch(dir.File("tiles.png"), 10);
+  prompter.QueueAnswer(MsgResult::Yes);
+  MainForm->AppOnActive();
+  EXPECT_EQ(Pixel(ChipForm->BackBuffer, 36, 4), 0x405060u);
+  EXPECT_EQ(Pixel(ChipForm->BackBuffer, 48, 16), 0x996633u);
 
   // A file that is neither format says which ones are read.
   prompter.Clear();
