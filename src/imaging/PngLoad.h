@@ -4,7 +4,7 @@
 #include <cstdint>
 
 class TBitmap;
-struct TTransparentPixels;
+class TTransparentPixels;
 
 // True when the `size` bytes at `data` begin with the PNG signature.
 bool IsPng(const uint8_t* data, size_t size);

@@ -6,7 +6,7 @@
 #include <vector>
 
 class TBitmap;
-struct TTransparentPixels;
+class TTransparentPixels;
 
 // A rectangle of cells. dx and dy are last minus first (0 for one cell) and are negative
 // while a drag runs up or left, until the range is normalised.
