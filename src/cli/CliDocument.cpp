@@ -57,7 +57,10 @@ bool TCliDocument::Load(const std::string& path, bool loadImages, std::ostream& 
   const TFileResult result = fmf     ? ImportFMFFile(path, map, records.header, *host_)
                              : tiled ? ImportTiledFile(path, map, records, *host_)
                                      : ReadProjectFile(path, map, records, *host_);
-  if (result) return true;
+  if (result) {
+    host_->KeyImages(records.colorKey.color);
+    return true;
+  }
   err << "brimwell-cli: error: " << filetext::ReadErrorText(FileNamePart(path), result.reason)
       << "\n";
   if (fmf) err << "brimwell-cli: error: " << filetext::kFmfImportFailed << "\n";

@@ -1,9 +1,12 @@
-// brimwell-cli info: a map file's size, part size, cell format, layers and comment.
+// brimwell-cli info: a map file's size, part size, cell format, drawing settings, layers and
+// comment.
 #include <cstdio>
 
 #include "cli/CliCommands.h"
 #include "cli/CliDocument.h"
 #include "cli/CliOptions.h"
+#include "formats/BitmapBand.h"
+#include "imaging/PartsImage.h"
 
 namespace {
 
@@ -34,17 +37,42 @@ std::string ImageOf(const TCliDocument& doc, int layer) {
   return found == doc.imagePaths.end() ? std::string() : found->second;
 }
 
+const char* Bool(bool value) { return value ? "true" : "false"; }
+
+// 0x00BBGGRR as "#rrggbb".
+std::string ColourText(uint32_t colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF,
+                (colour >> 16) & 0xFF);
+  return text;
+}
+
+// The whole parts that fit across and down the layer's image, or null without a readable one.
+std::string ImagePartsJson(const std::string& image, const TMap& map) {
+  int width = 0, height = 0;
+  if (image.empty() || !ReadPartsImageSize(image, width, height)) return "null";
+  return "{\"columns\":" + std::to_string(width / map.GetPartWidth()) +
+         ",\"rows\":" + std::to_string(height / map.GetPartHeight()) + "}";
+}
+
 void PrintJson(const TCliDocument& doc, std::ostream& out) {
   const TMap& map = doc.map;
+  const TProjectRecords& r = doc.records;
   out << "{\"width\":" << map.GetWidth() << ",\"height\":" << map.GetHeight()
       << ",\"partWidth\":" << map.GetPartWidth() << ",\"partHeight\":" << map.GetPartHeight()
       << ",\"bitsPerCell\":" << int(map.GetBitsPerCell())
-      << ",\"comment\":" << JsonString(doc.records.comment) << ",\"layers\":[";
+      << ",\"partsPerRow\":" << TBitmapBand::PartsPerRow(map.GetBitsPerCell())
+      << ",\"colorKey\":\"" << ColourText(r.colorKey.color) << "\""
+      << ",\"transparency\":" << Bool(r.colorKey.enabled)
+      << ",\"transparentPart\":" << r.transparentPart.number
+      << ",\"transparentPartUsed\":" << Bool(r.transparentPart.enabled)
+      << ",\"comment\":" << JsonString(r.comment) << ",\"layers\":[";
   for (int i = 0; i < map.LayerCount(); ++i) {
     const TMapLayer& layer = map.LayerAt(i);
+    const std::string image = ImageOf(doc, i);
     out << (i ? "," : "") << "{\"name\":" << JsonString(layer.Name)
-        << ",\"image\":" << JsonString(ImageOf(doc, i))
-        << ",\"visible\":" << (layer.Visible ? "true" : "false") << "}";
+        << ",\"image\":" << JsonString(image) << ",\"imageParts\":" << ImagePartsJson(image, map)
+        << ",\"visible\":" << Bool(layer.Visible) << "}";
   }
   out << "]}\n";
 }

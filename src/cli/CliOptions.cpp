@@ -14,10 +14,15 @@ Commands:
   info FILE [--json]
       Shows a project (.bwp), an FMF file (.fmf) or a Tiled map (.tmx, .tmj, .json):
       map size in cells, part size in pixels, bits per cell, the comment, and each
-      layer with its name, parts image
-      (resolved against the project's folder) and visibility. --json prints one JSON
-      object with the keys width, height, partWidth, partHeight, bitsPerCell, comment
-      and layers (each with name, image, visible).
+      layer with its name, parts image (resolved against the project's folder) and
+      visibility. Layers are listed bottom first: layer 0 is drawn first, each later
+      one over it. --json prints one JSON object with the keys width, height,
+      partWidth, partHeight, bitsPerCell, partsPerRow (16 or 256: part n lies at
+      column n mod partsPerRow, row n div partsPerRow of its image), colorKey
+      ("#rrggbb"), transparency (whether pixels of the colour key are left out),
+      transparentPart, transparentPartUsed, comment and layers (bottom first, each
+      with name, image, imageParts and visible; imageParts is {"columns", "rows"},
+      the whole parts that fit in the image, or null without a readable image).
   export IN OUT [--format fmf|csv1|csv2|bmp|tmx|tmj]
       Writes the map (IN: .bwp, .fmf, .tmx, .tmj or .json) as the editor's export
       command does: fmf (fixed map data), csv1 (one line per map row, an empty line

@@ -101,6 +101,8 @@ bool TMainForm::LoadProject(const std::string& path, const std::string& name,
 
 // The last steps of every open and import: the windows back, the view at its top-left corner.
 void TMainForm::FinishOpenedMap() {
+  // Images may have been read before the file's colour key was known.
+  if (ChipForm) ChipForm->FollowColorKey(Records.colorKey.color);
   show();
   ShowToolWindowsAsChecked();
   HorizScrollBar->SetPosition(0);

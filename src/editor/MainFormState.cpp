@@ -150,6 +150,8 @@ void TMainForm::N18Click() {
   uint32_t colour = Records.colorKey.color;
   if (!Prompter().ChooseColor(this, colour, kCustomColours)) return;
   Records.colorKey.color = colour;
+  // The PNG images' transparent pixels change colour with the key.
+  if (ChipForm && ChipForm->FollowColorKey(colour) && PreviewForm) PreviewForm->RefreshPreview();
   UpdateFullCanvas();
   if (PreviewForm) PreviewForm->RefreshPreview();
 }

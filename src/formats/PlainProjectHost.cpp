@@ -4,7 +4,7 @@
 
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
-#include "imaging/DIBDrawUnit.h"
+#include "imaging/PartsImage.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 
@@ -34,9 +34,8 @@ void TPlainProjectHost::AttachImage(int layerIndex, const std::string& fullPath)
     return;
   }
   auto chip = std::make_unique<TMapChip>();
-  chip->Image = std::make_shared<TBitmap>();
   try {
-    CDIBLoadFromFile(*chip->Image, fullPath);
+    LoadChipImage(*chip, fullPath, chip->Key);
   } catch (const std::exception& e) {
     Warn(filetext::ImageUnreadableText(fullPath, e), filetext::kErrorCaption, MsgIcon::Error);
     return;
@@ -45,6 +44,10 @@ void TPlainProjectHost::AttachImage(int layerIndex, const std::string& fullPath)
   chip->FileDate = info.lastModified().toMSecsSinceEpoch() * 1000000;
   map_.SetLayerChip(layerIndex, chip.get());
   chips_.push_back(std::move(chip));
+}
+
+void TPlainProjectHost::KeyImages(uint32_t key) {
+  for (const auto& chip : chips_) KeyChipImage(*chip, key);
 }
 
 void TPlainProjectHost::Warn(const std::string& text, const char* caption, MsgIcon icon) {

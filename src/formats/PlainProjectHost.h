@@ -3,6 +3,7 @@
 // straight into the document, and the parts images it loads are its own. Missing and
 // unreadable images are reported through the prompter with the editor's texts and the layer
 // goes on without an image.
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,10 @@ class TPlainProjectHost : public IProjectLoadHost {
   void BeforeLayers(int layerCount) override;
   bool AddLayer(const std::string& name) override;
   void AttachImage(int layerIndex, const std::string& fullPath) override;
+
+  // Gives the images' transparent pixels the colour key `key` (0x00BBGGRR), once the
+  // document's records are known.
+  void KeyImages(uint32_t key);
 
   // Entries stay alive as long as the host; the document's layers point at them.
   const std::vector<std::unique_ptr<TMapChip>>& Chips() const { return chips_; }

@@ -6,6 +6,7 @@
 #include <vector>
 
 class TBitmap;
+class TTransparentPixels;
 
 // A rectangle of cells. dx and dy are last minus first (0 for one cell) and are negative
 // while a drag runs up or left, until the range is normalised.
@@ -61,4 +62,8 @@ struct TMapChip {
   std::shared_ptr<TBitmap> Image;  // the decoded picture
   std::string FileName;            // full path of the image file
   int64_t FileDate = 0;            // the file's modification time at load, ns since the epoch
+  // The pixels the file marks transparent (PNG alpha below 128; none for bitmaps). They hold
+  // the colour key Key (0x00BBGGRR) and change with it.
+  std::shared_ptr<const TTransparentPixels> Transparent;
+  uint32_t Key = 0x0000FF00;
 };

@@ -9,6 +9,7 @@
 #include "editor/MainFormUnit.h"
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
+#include "imaging/PartsImage.h"
 #include "model/MapDataUnit.h"
 #include "platform/Errors.h"
 #include "platform/Prompter.h"
@@ -27,6 +28,19 @@ int64_t FileModifiedTime(const std::string& path) {
   return time.toMSecsSinceEpoch() * 1000000;
 }
 
+// Parts images in every format the reader knows, each format on its own as well.
+const char kImageFilter[] =
+    "画像ファイル (*.png *.bmp)|*.png;*.bmp|PNG画像 (*.png)|*.png|ビットマップ (*.bmp)|*.bmp";
+
+uint32_t ColorKey() {
+  return MainForm ? MainForm->Records.colorKey.color : TColorKeyRecord().color;
+}
+
+bool IsImageName(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  return suffix == QLatin1String("bmp") || suffix == QLatin1String("png");
+}
+
 void ShowUnreadable(const std::string& path, const std::exception& error) {
   Prompter().MessageBox(nullptr, filetext::ImageUnreadableText(path, error),
                         filetext::kErrorCaption, MsgIcon::Error, MsgButtons::OK);
@@ -39,7 +53,7 @@ bool TChipForm::AddMapChip(const QString& path) {
   std::string file = path.toStdString();
   if (file.empty()) {
     FileDialogRequest request;
-    request.filter = "ビットマップ (*.bmp)|*.bmp";
+    request.filter = kImageFilter;
     if (MainForm && !MainForm->FileName.empty())
       request.initialDir = FolderPart(MainForm->FileName);
     const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
@@ -70,8 +84,7 @@ TMapChip* TChipForm::FindChip(const std::string& path) const {
 bool TChipForm::LoadNewChip(const std::string& path) {
   try {
     auto chip = std::make_unique<TMapChip>();
-    chip->Image = std::make_shared<TBitmap>();
-    CDIBLoadFromFile(*chip->Image, path);
+    LoadChipImage(*chip, path, ColorKey());
     chip->FileName = path;
     chip->FileDate = FileModifiedTime(path);
     MapChips.push_back(std::move(chip));
@@ -154,16 +167,21 @@ bool TChipForm::ReloadChip(TMapChip& chip) {
   if (Prompter().MessageBox(nullptr, question, filetext::kInformationCaption, MsgIcon::Question,
                             MsgButtons::YesNo) != MsgResult::Yes)
     return false;
-  auto image = std::make_shared<TBitmap>();
-  CDIBLoadFromFile(*image, chip.FileName);
-  chip.Image = std::move(image);
+  LoadChipImage(chip, chip.FileName, ColorKey());
   chip.FileDate = time;
   return true;
 }
 
 void TChipForm::WMDropFiles(const QStringList& paths) {
   for (const QString& path : paths)
-    if (QFileInfo(path).suffix().toLower() == QLatin1String("bmp")) AddMapChip(path);
+    if (IsImageName(path)) AddMapChip(path);
+}
+
+bool TChipForm::FollowColorKey(uint32_t key) {
+  bool changed = false;
+  for (const auto& chip : MapChips) changed = KeyChipImage(*chip, key) || changed;
+  if (changed) UpdateFullCanvas();
+  return changed;
 }
 
 void TChipForm::dragEnterEvent(QDragEnterEvent* event) {

@@ -65,8 +65,11 @@ class TChipForm : public TToolWindow {
   void FreeAllChips();
   void ToolButton2Click();  // load an image
   void ToolButton3Click();  // close the current layer's image
-  // Loads the dropped ".bmp" files in the order given; other files are ignored.
+  // Loads the dropped ".bmp" and ".png" files in the order given; other files are ignored.
   void WMDropFiles(const QStringList& paths);
+  // Gives the images' transparent pixels the colour key `key` (0x00BBGGRR) and redraws this
+  // window when that changed any; true then.
+  bool FollowColorKey(uint32_t key);
 
   // --- drawing, layout, scrolling (ChipFormView.cpp) ----------------------------------------
   void UpdateFullCanvas();

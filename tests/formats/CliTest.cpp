@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -48,10 +53,61 @@ TEST_F(CliTest, InfoShowsTheMap) {
                        "  1: L1 (hidden), image " + dir.File("img/parts.bmp") + "\n");
   ASSERT_EQ(Run({"info", "--json", dir.File("m.bwp")}), 0);
   EXPECT_EQ(out.str(), "{\"width\":3,\"height\":2,\"partWidth\":4,\"partHeight\":4,"
-                       "\"bitsPerCell\":8,\"comment\":\"say \\\"hi\\\"\",\"layers\":["
+                       "\"bitsPerCell\":8,\"partsPerRow\":16,\"colorKey\":\"#00ff00\","
+                       "\"transparency\":false,\"transparentPart\":0,\"transparentPartUsed\":false,"
+                       "\"comment\":\"say \\\"hi\\\"\",\"layers\":["
                        "{\"name\":\"地面\",\"image\":\"" + dir.File("img/parts.bmp") +
-                       "\",\"visible\":true},{\"name\":\"L1\",\"image\":\"" +
-                       dir.File("img/parts.bmp") + "\",\"visible\":false}]}\n");
+                       "\",\"imageParts\":{\"columns\":16,\"rows\":1},\"visible\":true},"
+                       "{\"name\":\"L1\",\"image\":\"" + dir.File("img/parts.bmp") +
+                       "\",\"imageParts\":{\"columns\":16,\"rows\":1},\"visible\":false}]}\n");
+}
+
+// A PNG tileset with a transparent pixel over a bitmap one, under a colour key of the
+// project's own: info reports the drawing settings, the bitmap export draws with them.
+TEST_F(CliTest, PngTilesetsAndTheDrawingSettingsReachInfoAndTheBitmapExport) {
+  QImage png(8, 12, QImage::Format_ARGB32);  // 2 x 3 parts
+  png.fill(qRgba(0x10, 0x20, 0x30, 255));
+  png.setPixel(1, 1, qRgba(0xFF, 0, 0, 0));
+  ASSERT_TRUE(png.save(QString::fromStdString(dir.File("img/top.png"))));
+  TMap wide;
+  BuildMap(wide, 2, 2, 4, 16, {"1 2 / 1 2", "0 0 / 0 0"});
+  TMapChip top;
+  top.FileName = dir.File("img/top.png");
+  wide.SetLayerChip(0, &chip);
+  wide.SetLayerChip(1, &top);
+  TProjectRecords records = TestRecords();
+  records.header.bitsPerCell = 16;
+  records.header.relativePaths = 1;
+  records.colorKey = {1, 0x00336699, 0};  // red 0x99, green 0x66, blue 0x33
+  records.transparentPart = {1, 7, 0};
+  ASSERT_TRUE(WriteProjectFile(dir.File("p.bwp"), wide, records).ok);
+
+  ASSERT_EQ(Run({"info", "--json", dir.File("p.bwp")}), 0) << err.str();
+  const auto layer = [](const std::string& name, const std::string& image, int columns, int rows) {
+    return QJsonObject{{"name", QString::fromStdString(name)},
+                       {"image", QString::fromStdString(image)},
+                       {"imageParts", QJsonObject{{"columns", columns}, {"rows", rows}}},
+                       {"visible", true}};
+  };
+  const QJsonObject expected{
+      {"width", 2}, {"height", 2}, {"partWidth", 4}, {"partHeight", 4}, {"bitsPerCell", 16},
+      {"partsPerRow", 256}, {"colorKey", "#996633"}, {"transparency", true},
+      {"transparentPart", 7}, {"transparentPartUsed", true}, {"comment", ""},
+      {"layers", QJsonArray{layer("L0", dir.File("img/parts.bmp"), 16, 1),
+                            layer("L1", dir.File("img/top.png"), 2, 3)}}};
+  EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object(), expected)
+      << out.str();
+
+  // The transparent pixel shows the part below with the key, and the key's colour without.
+  ASSERT_EQ(Run({"export", dir.File("p.bwp"), dir.File("p.bmp")}), 0) << err.str();
+  QImage exported(QString::fromStdString(dir.File("p.bmp")));
+  EXPECT_EQ(exported.pixel(1, 1), qRgb(0x80, 0, 1));
+  EXPECT_EQ(exported.pixel(0, 1), qRgb(0x10, 0x20, 0x30));
+  records.colorKey.enabled = 0;
+  ASSERT_TRUE(WriteProjectFile(dir.File("p.bwp"), wide, records).ok);
+  ASSERT_EQ(Run({"export", dir.File("p.bwp"), dir.File("p.bmp")}), 0) << err.str();
+  exported.load(QString::fromStdString(dir.File("p.bmp")));
+  EXPECT_EQ(exported.pixel(1, 1), qRgb(0x99, 0x66, 0x33));
 }
 
 TEST_F(CliTest, ExportPicksTheFormatFromTheOptionOrTheExtension) {
@@ -75,7 +131,8 @@ TEST_F(CliTest, ImportMakesAProjectOfAnFMFFile) {
   ASSERT_EQ(Run({"export", dir.File("m.bwp"), dir.File("o.fmf")}), 0);
   ASSERT_EQ(Run({"import", dir.File("o.fmf"), dir.File("n.bwp")}), 0) << err.str();
   ASSERT_EQ(Run({"info", "--json", dir.File("n.bwp")}), 0);
-  EXPECT_NE(out.str().find("\"layers\":[{\"name\":\"レイヤー0\",\"image\":\"\",\"visible\":true},"
+  EXPECT_NE(out.str().find("\"layers\":[{\"name\":\"レイヤー0\",\"image\":\"\",\"imageParts\":null,"
+                           "\"visible\":true},"
                            "{\"name\":\"レイヤー1\""),
             std::string::npos)
       << out.str();

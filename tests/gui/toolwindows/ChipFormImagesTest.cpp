@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QDropEvent>
 #include <QFile>
+#include <QImage>
 #include <QMimeData>
 #include <QToolButton>
 #include <QUrl>
@@ -29,6 +30,20 @@ void Touch(const std::string& path, int seconds) {
   ASSERT_TRUE(file.setFileTime(time.addSecs(seconds), QFileDevice::FileModificationTime));
 }
 
+// A PNG of 2 x 1 parts of 32 pixels in `colour`, with a transparent square of 16 pixels in
+// the middle of each.
+std::string WritePngIn(const std::string& path, QRgb colour) {
+  QImage image(64, 32, QImage::Format_ARGB32);
+  image.fill(colour);
+  for (int y = 8; y < 24; ++y)
+    for (int x = 8; x < 24; ++x) {
+      image.setPixel(x, y, qRgba(0xFF, 0, 0, 0));
+      image.setPixel(x + 32, y, qRgba(0xFF, 0, 0, 0));
+    }
+  EXPECT_TRUE(image.save(QString::fromStdString(path), "PNG"));
+  return path;
+}
+
 void ExpectQuestion(const PromptCall& call, const std::string& path) {
   EXPECT_EQ(call.text, "ファイル" + path + kChanged);
   EXPECT_EQ(call.caption, "情報");
@@ -46,7 +61,12 @@ void ExpectUnreadableBox(const PromptCall& call) {
 
 }  // namespace
 
-using ChipFormImagesTest = ToolWindowTest;
+class ChipFormImagesTest : public ToolWindowTest {
+ protected:
+  std::string WritePng(const std::string& name, QRgb colour) {
+    return WritePngIn(dir.File(name), colour);
+  }
+};
 
 TEST_F(ChipFormImagesTest, TheLoadButtonAsksForABitmapAndGivesItToTheCurrentLayer) {
   const std::string path = PartsFile("grass.bmp");
@@ -54,7 +74,8 @@ TEST_F(ChipFormImagesTest, TheLoadButtonAsksForABitmapAndGivesItToTheCurrentLaye
   ChipForm->ToolButton2Click();
   ASSERT_EQ(prompter.calls.size(), 1u);
   EXPECT_EQ(prompter.calls[0].kind, PromptCall::OpenFile);
-  EXPECT_EQ(prompter.calls[0].file.filter, "ビットマップ (*.bmp)|*.bmp");
+  EXPECT_EQ(prompter.calls[0].file.filter,
+            "画像ファイル (*.png *.bmp)|*.png;*.bmp|PNG画像 (*.png)|*.png|ビットマップ (*.bmp)|*.bmp");
   EXPECT_EQ(prompter.calls[0].file.initialDir, "");
   ASSERT_EQ(ChipForm->GetMapChipCount(), 1);
   EXPECT_EQ(ChipForm->GetMapChipName(0), path);
@@ -208,17 +229,59 @@ TEST_F(ChipFormImagesTest, AFileThatCannotBeReloadedEndsThePass) {
   EXPECT_NE(prompter.calls[0].text.find(a), std::string::npos);
 }
 
-TEST_F(ChipFormImagesTest, DroppedBitmapsLoadInOrderOthersAreIgnored) {
+TEST_F(ChipFormImagesTest, DroppedBitmapsAndPngsLoadInOrderOthersAreIgnored) {
   const std::string upper = PartsFile("UPPER.BMP"), lower = PartsFile("lower.bmp");
-  WriteFileBytes(dir.File("photo.png"), "\x89PNG");
-  ChipForm->WMDropFiles({QString::fromStdString(upper),
-                         QString::fromStdString(dir.File("photo.png")),
+  const std::string photo = WritePng("photo.PNG", qRgba(1, 2, 3, 255));
+  WriteFileBytes(dir.File("notes.txt"), "\x89PNG");
+  ChipForm->WMDropFiles({QString::fromStdString(upper), QString::fromStdString(photo),
+                         QString::fromStdString(dir.File("notes.txt")),
                          QString::fromStdString(lower)});
   EXPECT_TRUE(prompter.calls.empty());
-  ASSERT_EQ(ChipForm->GetMapChipCount(), 2);
+  ASSERT_EQ(ChipForm->GetMapChipCount(), 3);
   EXPECT_EQ(ChipForm->GetMapChipName(0), upper);
-  EXPECT_EQ(ChipForm->GetMapChipName(1), lower);
-  EXPECT_EQ(LayerChip(0), ChipForm->GetMapChipAddr(1));  // the last one wins
+  EXPECT_EQ(ChipForm->GetMapChipName(1), photo);
+  EXPECT_EQ(ChipForm->GetMapChipName(2), lower);
+  EXPECT_EQ(LayerChip(0), ChipForm->GetMapChipAddr(2));  // the last one wins
+}
+
+// A PNG over a bitmap: its transparent pixels show the key's colour where the key is not
+// applied and what lies beneath where it is, whatever colour the key is given later.
+TEST_F(ChipFormImagesTest, APngsTransparentPixelsFollowTheColourKey) {
+  LoadParts("grass.bmp");
+  AddLayer("上");
+  prompter.QueueFile(WritePng("tiles.png", qRgba(0x10, 0x20, 0x30, 255)));
+  ChipForm->ToolButton2Click();
+  ASSERT_TRUE(prompter.calls.size() == 1 && LayerChip(1));
+  EXPECT_EQ(Pixel(ChipForm->BackBuffer, 36, 4), 0x102030u);  // part 1: part 0 is selected
+  EXPECT_EQ(Pixel(ChipForm->BackBuffer, 48, 16), 0x00FF00u);
+  EXPECT_EQ(Pixel(MainForm->BackBuffer, 16, 16), 0x00FF00u);
+  MainForm->N17Click();  // transparency on
+  EXPECT_EQ(Pixel(MainForm->BackBuffer, 2, 2), 0x102030u);
+  EXPECT_EQ(Pixel(MainForm->BackBuffer, 16, 16), TileColour(0));
+
+  const std::shared_ptr<TBitmap> old = LayerChip(1)->Image;
+  prompter.QueueColor(0x00336699);
+  MainForm->N18Click();
+  EXPECT_NE(LayerChip(1)->Image, old);
+  EXPECT_EQ(Pixel(ChipForm->BackBuffer, 48, 16), 0x996633u);
+  EXPECT_EQ(Pixel(MainForm->BackBuffer, 16, 16), TileColour(0));
+  MainForm->N17Click();  // transparency off
+  EXPECT_EQ(Pixel(MainForm->BackBuffer, 16, 16), 0x996633u);
+  // A changed file is read again under the key of the moment.
+  WritePng("tiles.png", qRgba(0x40, 0x50, 0x60, 255));
+  Touch(dir.File("tiles.png"), 10);
+  prompter.QueueAnswer(MsgResult::Yes);
+  MainForm->AppOnActive();
+  EXPECT_EQ(Pixel(ChipForm->BackBuffer, 36, 4), 0x405060u);
+  EXPECT_EQ(Pixel(ChipForm->BackBuffer, 48, 16), 0x996633u);
+
+  // A file that is neither format says which ones are read.
+  prompter.Clear();
+  WriteFileBytes(dir.File("notes.txt"), std::string(100, 'x'));
+  EXPECT_FALSE(ChipForm->AddMapChip(QString::fromStdString(dir.File("notes.txt"))));
+  ASSERT_EQ(prompter.calls.size(), 1u);
+  EXPECT_EQ(prompter.calls[0].text,
+            "パーツ画像を開けません (BMPとPNG以外の画像形式には対応していません)");
 }
 
 TEST_F(ChipFormImagesTest, ADropFromTheDesktopReachesTheWindow) {
