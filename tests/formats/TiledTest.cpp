@@ -380,7 +380,7 @@ TEST_F(TiledTest, CliConvertsBothWays) {
   EXPECT_NE(tmx.find("name=\"no image\""), std::string::npos);
   EXPECT_NE(tmx.find("visible=\"0\""), std::string::npos);
   ASSERT_EQ(Cli({"export", dir.File("m.bwp"), dir.File("o.data"), "--format", "tmj"}), kExitOk);
-  ASSERT_EQ(Cli({"import", dir.File("o.data"), dir.File("n.bwp")}), kExitFailure);  // by name
+  ASSERT_EQ(Cli({"import", dir.File("o.data"), dir.File("n.bwp")}), kExitUsage);  // by name
   ASSERT_EQ(Cli({"export", dir.File("m.bwp"), dir.File("o.json")}), kExitOk);
   for (const char* in : {"o.tmx", "o.json"}) {
     SCOPED_TRACE(in);

@@ -280,8 +280,8 @@ TEST_F(ChipFormImagesTest, APngsTransparentPixelsFollowTheColourKey) {
   WriteFileBytes(dir.File("notes.txt"), std::string(100, 'x'));
   EXPECT_FALSE(ChipForm->AddMapChip(QString::fromStdString(dir.File("notes.txt"))));
   ASSERT_EQ(prompter.calls.size(), 1u);
-  EXPECT_EQ(prompter.calls[0].text,
-            "パーツ画像を開けません (BMPとPNG以外の画像形式には対応していません)");
+  EXPECT_EQ(prompter.calls[0].text, "パーツ画像を開けません (ファイル " + dir.File("notes.txt") +
+                                        " を読み込めません (BMPとPNG以外の画像形式には対応していません))");
 }
 
 TEST_F(ChipFormImagesTest, ADropFromTheDesktopReachesTheWindow) {
