@@ -1,12 +1,16 @@
 // gtest main for the GUI tests: one QApplication for the whole program, headless unless the
-// environment asks for a real display.
+// environment asks for a real display, with settings that are not the user's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // What the tests store (the language menu's choice) goes to a folder of their own.
+  const QTemporaryDir settings;
+  setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimwell"));
   ::testing::InitGoogleTest(&argc, argv);
