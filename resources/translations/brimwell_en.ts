@@ -1,4 +1,303 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;S)</source>
+        <translation>&amp;Windows</translation>
+    </message>
+    <message>
+        <source>ツール(&amp;M)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>レイヤー(&amp;L)</source>
+        <translation>&amp;Layer</translation>
+    </message>
+    <message>
+        <source>ビュー(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>新規プロジェクト(&amp;N)...</source>
+        <translation>&amp;New Project…</translation>
+    </message>
+    <message>
+        <source>プロジェクトを開く(&amp;O)...</source>
+        <translation>&amp;Open Project…</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>マップデータの読み込み(&amp;L)...</source>
+        <translation>&amp;Import Map Data…</translation>
+    </message>
+    <message>
+        <source>マップデータの書き出し(&amp;E)...</source>
+        <translation>&amp;Export Map Data…</translation>
+    </message>
+    <message>
+        <source>ビットマップとして書き出し(&amp;B)...</source>
+        <translation>Export as &amp;Bitmap…</translation>
+    </message>
+    <message>
+        <source>終了(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>取り消し(&amp;Z)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;Y)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;X)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;V)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>全てを選択(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>選択の解除(&amp;D)</source>
+        <translation>&amp;Deselect</translation>
+    </message>
+    <message>
+        <source>置き換え(&amp;H)...</source>
+        <translation>Rep&amp;lace…</translation>
+    </message>
+    <message>
+        <source>塗り潰し(&amp;F)...</source>
+        <translation>&amp;Fill…</translation>
+    </message>
+    <message>
+        <source>取り消しバッファをフラッシュ(&amp;F)</source>
+        <translation>Clear Undo &amp;History</translation>
+    </message>
+    <message>
+        <source>プロジェクト設定(&amp;P)...</source>
+        <translation>Project &amp;Settings…</translation>
+    </message>
+    <message>
+        <source>パーツウィンドウ(&amp;P)</source>
+        <translation>&amp;Parts Window</translation>
+    </message>
+    <message>
+        <source>レイヤーウィンドウ(&amp;L)</source>
+        <translation>&amp;Layer Window</translation>
+    </message>
+    <message>
+        <source>プレビューウィンドウ</source>
+        <translation>Preview Window</translation>
+    </message>
+    <message>
+        <source>ペンツール(&amp;P)</source>
+        <translation>&amp;Pen Tool</translation>
+    </message>
+    <message>
+        <source>タイリングペンツール(&amp;T)</source>
+        <translation>&amp;Tiling Pen Tool</translation>
+    </message>
+    <message>
+        <source>塗りつぶしツール(&amp;F)</source>
+        <translation>&amp;Fill Tool</translation>
+    </message>
+    <message>
+        <source>矩形選択ツール(&amp;S)</source>
+        <translation>Rectangle &amp;Select Tool</translation>
+    </message>
+    <message>
+        <source>パターン選択ツール(&amp;D)</source>
+        <translation>P&amp;attern Select Tool</translation>
+    </message>
+    <message>
+        <source>マップのリサイズ(&amp;R)...</source>
+        <translation>&amp;Resize Map…</translation>
+    </message>
+    <message>
+        <source>スクロール(&amp;C)</source>
+        <translation>S&amp;croll</translation>
+    </message>
+    <message>
+        <source>新規レイヤーの作成(&amp;A)...</source>
+        <translation>&amp;New Layer…</translation>
+    </message>
+    <message>
+        <source>レイヤーの複製(&amp;C)...</source>
+        <translation>&amp;Duplicate Layer…</translation>
+    </message>
+    <message>
+        <source>レイヤーの削除(&amp;D)</source>
+        <translation>De&amp;lete Layer</translation>
+    </message>
+    <message>
+        <source>レイヤー設定(&amp;S)...</source>
+        <translation>Layer &amp;Settings…</translation>
+    </message>
+    <message>
+        <source>エディター面の拡大(&amp;I)</source>
+        <translation>Map Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>エディター面の縮小(&amp;O)</source>
+        <translation>Map Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>エディター面を元のサイズに戻す(&amp;Z)</source>
+        <translation>Map &amp;Actual Size</translation>
+    </message>
+    <message>
+        <source>パーツ面の拡大(&amp;P)</source>
+        <translation>&amp;Parts Zoom In</translation>
+    </message>
+    <message>
+        <source>パーツ面の縮小(&amp;;)</source>
+        <translation>Parts Zoom O&amp;ut</translation>
+    </message>
+    <message>
+        <source>パーツ面を元のサイズに戻す(&amp;/)</source>
+        <translation>Parts Actual Si&amp;ze</translation>
+    </message>
+    <message>
+        <source>グリッドの表示(&amp;G)</source>
+        <translation>Show &amp;Grid</translation>
+    </message>
+    <message>
+        <source>カーソルグリッドの表示(&amp;C)</source>
+        <translation>Show &amp;Cursor Grid</translation>
+    </message>
+    <message>
+        <source>カレントレイヤーマーカの表示(&amp;M)</source>
+        <translation>Show Current Layer &amp;Marker</translation>
+    </message>
+    <message>
+        <source>パーツ番号の表示(&amp;P)</source>
+        <translation>Show Part &amp;Numbers</translation>
+    </message>
+    <message>
+        <source>透過処理を行う(&amp;B)</source>
+        <translation>Use &amp;Transparency</translation>
+    </message>
+    <message>
+        <source>透過色の指定(&amp;N)...</source>
+        <translation>Transparent Co&amp;lor…</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)...</source>
+        <translation>&amp;About Brimwell…</translation>
+    </message>
+    <message>
+        <source>デバッグ情報の出力</source>
+        <translation>Write Debug Information</translation>
+    </message>
+    <message>
+        <source>描画計測</source>
+        <translation>Measure Drawing</translation>
+    </message>
+    <message>
+        <source>新規プロジェクト</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>プロジェクトを開く</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>プロジェクトの保存</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>取り消し</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>ペンツール</source>
+        <translation>Pen tool</translation>
+    </message>
+    <message>
+        <source>タイリングペンツール</source>
+        <translation>Tiling pen tool</translation>
+    </message>
+    <message>
+        <source>塗り潰しツール</source>
+        <translation>Fill tool</translation>
+    </message>
+    <message>
+        <source>矩形選択ツール</source>
+        <translation>Rectangle select tool</translation>
+    </message>
+    <message>
+        <source>パターン選択ツール</source>
+        <translation>Pattern select tool</translation>
+    </message>
+    <message>
+        <source>カレントレイヤのパーツ番号を表示</source>
+        <translation>Show part numbers of the current layer</translation>
+    </message>
+    <message>
+        <source>表示拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>表示縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>パーツウィンドウ</source>
+        <translation>Parts window</translation>
+    </message>
+    <message>
+        <source>レイヤウィンドウ</source>
+        <translation>Layer window</translation>
+    </message>
+    <message>
+        <source>名称未設定</source>
+        <translation>Untitled</translation>
+    </message>
+</context>
 </TS>

@@ -335,4 +335,5 @@ void TMainForm::ResetToolState() {
 void TMainForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) EndPendingDrag();
+  if (event->type() == QEvent::LanguageChange) RetranslateUi();
 }

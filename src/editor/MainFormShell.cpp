@@ -23,7 +23,7 @@
 
 namespace {
 
-const char kUntitled[] = "名称未設定";
+const char kUntitled[] = QT_TRANSLATE_NOOP("TMainForm", "名称未設定");
 const char kFirstLayer[] = "レイヤー0";
 
 }  // namespace
@@ -163,9 +163,12 @@ void TMainForm::FormatTittle() {
     const int layer = LayerForm->GetCurrentLayerIndex();
     if (layer >= 0) layerName = Map->GetLayerName(layer);
   }
-  const std::string title = "Brimwell " + MapName + "(" +
-                            std::to_string(Records.header.bitsPerCell) + "bit) " + " @ " +
-                            std::to_string(zoom) + "%" + "(" + layerName + ")";
+  // A project's name is its file's; only the name of a new map is interface text.
+  const std::string name = FileName.empty() && MapName == kUntitled
+                               ? QCoreApplication::translate("TMainForm", kUntitled).toStdString()
+                               : MapName;
+  const std::string title = "Brimwell " + name + "(" + std::to_string(Records.header.bitsPerCell) +
+                            "bit) " + " @ " + std::to_string(zoom) + "%" + "(" + layerName + ")";
   setWindowTitle(QString::fromStdString(title));
   ToolButtonMediator();
 }

@@ -350,6 +350,8 @@ class TMainForm : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void AssignZoomShortcuts();
+  // Menus, hints and title again in the language just chosen.
+  void RetranslateUi();
   // MainFormShell.cpp
   void CreateStatusPanels();
   void CreateView();
