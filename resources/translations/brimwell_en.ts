@@ -2,6 +2,67 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
 <context>
+    <name>DialogSupport</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>メモリ合計        : </source>
+        <translation>Total memory:  </translation>
+    </message>
+    <message>
+        <source>利用可能メモリ  : </source>
+        <translation>Available memory:  </translation>
+    </message>
+    <message>
+        <source>メモリ使用率     :</source>
+        <translation>Memory load:</translation>
+    </message>
+    <message>
+        <source>動的メモリの使用量&#x3000;&#x3000;: </source>
+        <translation>Heap in use:  </translation>
+    </message>
+    <message>
+        <source>使用可能アドレス領域 : </source>
+        <translation>Address space:  </translation>
+    </message>
+    <message>
+        <source>現在の使用可能メモリ : </source>
+        <translation>Free heap:  </translation>
+    </message>
+    <message>
+        <source>汎用MapEditor &apos;Brimwell&apos;</source>
+        <translation>Brimwell, the general-purpose map editor</translation>
+    </message>
+    <message>
+        <source>物理メモリ</source>
+        <translation>Physical Memory</translation>
+    </message>
+    <message>
+        <source>アプリケーション</source>
+        <translation>Application</translation>
+    </message>
+</context>
+<context>
+    <name>TCopyLayerDialog</name>
+    <message>
+        <source>レイヤーの複製</source>
+        <translation>Duplicate Layer</translation>
+    </message>
+    <message>
+        <source>複製元</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>新規名称</source>
+        <translation>New name</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -298,6 +359,157 @@
     <message>
         <source>名称未設定</source>
         <translation>Untitled</translation>
+    </message>
+</context>
+<context>
+    <name>TNewDialog</name>
+    <message>
+        <source>新規マップの作成</source>
+        <translation>New Map</translation>
+    </message>
+    <message>
+        <source>マップの横幅(Width):</source>
+        <translation>Map width:</translation>
+    </message>
+    <message>
+        <source>チップ</source>
+        <translation>parts</translation>
+    </message>
+    <message>
+        <source>マップの縦幅(Height):</source>
+        <translation>Map height:</translation>
+    </message>
+    <message>
+        <source>1チップの横幅(Width):</source>
+        <translation>Part width:</translation>
+    </message>
+    <message>
+        <source>Pixel</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>1チップの縦幅(Height):</source>
+        <translation>Part height:</translation>
+    </message>
+    <message>
+        <source>データサイズ:</source>
+        <translation>Cell size:</translation>
+    </message>
+    <message>
+        <source>8ビット</source>
+        <translation>8 bits</translation>
+    </message>
+    <message>
+        <source>16ビット</source>
+        <translation>16 bits</translation>
+    </message>
+    <message>
+        <source>FMFデータサイズ：%1 byte</source>
+        <translation>FMF data size: %1 bytes</translation>
+    </message>
+    <message>
+        <source>最大パーツ画像サイズ：%1 * %2 pixel</source>
+        <translation>Largest parts image: %1 × %2 pixels</translation>
+    </message>
+</context>
+<context>
+    <name>TNewLayerDialog</name>
+    <message>
+        <source>新規レイヤーの作成</source>
+        <translation>New Layer</translation>
+    </message>
+    <message>
+        <source>レイヤーの名前を入力します</source>
+        <translation>The name of the new layer</translation>
+    </message>
+    <message>
+        <source>レイヤー名</source>
+        <translation>Layer name</translation>
+    </message>
+    <message>
+        <source>チップセット</source>
+        <translation>Parts image</translation>
+    </message>
+</context>
+<context>
+    <name>TPrefsForm</name>
+    <message>
+        <source>画像のパスはBWPファイルからの相対パスで保存する</source>
+        <translation>Save image paths relative to the project file</translation>
+    </message>
+    <message>
+        <source>透明パーツを有効にする</source>
+        <translation>Use a transparent part</translation>
+    </message>
+    <message>
+        <source>パーツ番号:</source>
+        <translation>Part number:</translation>
+    </message>
+    <message>
+        <source>プロジェクト設定</source>
+        <translation>Project Settings</translation>
+    </message>
+    <message>
+        <source>一般設定</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>TReplaceDialog</name>
+    <message>
+        <source>置き換え</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>検索するパーツ番号:</source>
+        <translation>Find part number:</translation>
+    </message>
+    <message>
+        <source>置き換えるパーツ番号:</source>
+        <translation>Replace with part number:</translation>
+    </message>
+</context>
+<context>
+    <name>TResizeDialog</name>
+    <message>
+        <source>リサイズ</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>マップのリサイズ</source>
+        <translation>Resize Map</translation>
+    </message>
+    <message>
+        <source>変更前</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>幅:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source> パーツ</source>
+        <translation> parts</translation>
+    </message>
+    <message>
+        <source>高さ:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>FMFファイルサイズ:</source>
+        <translation>FMF file size:</translation>
+    </message>
+    <message>
+        <source>変更後</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>パーツ</source>
+        <translation>parts</translation>
     </message>
 </context>
 </TS>

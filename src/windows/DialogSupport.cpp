@@ -1,5 +1,6 @@
 #include "windows/DialogSupport.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -66,7 +67,8 @@ QPushButton* MakeAcceptButton(const QString& text, QDialog* dialog) {
 }
 
 QPushButton* MakeCancelButton(QDialog* dialog) {
-  return MakeButton(QStringLiteral("キャンセル"), dialog, &QDialog::reject);
+  return MakeButton(QCoreApplication::translate("DialogSupport", "キャンセル"), dialog,
+                    &QDialog::reject);
 }
 
 QBoxLayout* MakeButtonRow(QPushButton* ok, QPushButton* cancel) {
