@@ -63,6 +63,53 @@
     </message>
 </context>
 <context>
+    <name>TLayerForm</name>
+    <message>
+        <source>レイヤー</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>新規レイヤーを作成</source>
+        <translation>New layer</translation>
+    </message>
+    <message>
+        <source>選択レイヤーを複製</source>
+        <translation>Duplicate the selected layer</translation>
+    </message>
+    <message>
+        <source>選択レイヤーを削除</source>
+        <translation>Delete the selected layer</translation>
+    </message>
+    <message>
+        <source>選択レイヤーの設定ウィンドウを開く</source>
+        <translation>Settings of the selected layer</translation>
+    </message>
+    <message>
+        <source>レイヤーを複製...</source>
+        <translation>&amp;Duplicate Layer…</translation>
+    </message>
+    <message>
+        <source>レイヤーを削除</source>
+        <translation>De&amp;lete Layer</translation>
+    </message>
+    <message>
+        <source>下のレイヤーと合成</source>
+        <translation>&amp;Merge Down</translation>
+    </message>
+    <message>
+        <source>レイヤー設定...</source>
+        <translation>Layer &amp;Settings…</translation>
+    </message>
+    <message>
+        <source>参照なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>レイヤー数：%1</source>
+        <translation>Layers: %1</translation>
+    </message>
+</context>
+<context>
     <name>TMainForm</name>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -510,6 +557,17 @@
     <message>
         <source>パーツ</source>
         <translation>parts</translation>
+    </message>
+</context>
+<context>
+    <name>TToolWindow</name>
+    <message>
+        <source>元に戻す</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
     </message>
 </context>
 </TS>
