@@ -1,0 +1,119 @@
+// The English interface, chosen in the Help menu: every text of the main window's menus and
+// toolbar, the layer window and the dialogs leaves Japanese behind, apart from data (layer
+// names) and the language menu, which names each language in itself. Choosing Japanese
+// brings back the source texts.
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <functional>
+#include <memory>
+
+#include "EditorFixture.h"
+#include "platform/Language.h"
+#include "windows/AboutBoxUnit.h"
+#include "windows/CopyLayerDialogUnit.h"
+#include "windows/LayerFormUnit.h"
+#include "windows/NewDialogUnit.h"
+#include "windows/NewLayerDialogUnit.h"
+#include "windows/PrefsFormUnit.h"
+#include "windows/ReplaceDialogUnit.h"
+#include "windows/ResizeDialogUnit.h"
+
+namespace {
+
+bool HasJapanese(const QString& text) {
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if ((u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
+        (u >= 0xFF00 && u <= 0xFFEF))
+      return true;
+  }
+  return false;
+}
+
+void CollectMenu(const QMenu* menu, QStringList& texts) {
+  texts << menu->title();
+  for (const QAction* action : menu->actions()) {
+    if (action->menu()) {
+      CollectMenu(action->menu(), texts);
+    } else if (!action->isSeparator()) {
+      texts << action->text();
+    }
+  }
+}
+
+// Titles, hints, labels, button captions, group titles and tabs of `root` and its children;
+// never the contents of edit fields, which are data.
+QStringList InterfaceTexts(const QWidget* root) {
+  QStringList texts;
+  QList<const QWidget*> widgets{root};
+  for (const QWidget* child : root->findChildren<QWidget*>()) widgets << child;
+  for (const QWidget* w : widgets) {
+    if (w->isWindow()) texts << w->windowTitle();
+    texts << w->toolTip();
+    if (const auto* label = qobject_cast<const QLabel*>(w)) texts << label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) texts << button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(w)) texts << group->title();
+    if (const auto* menu = qobject_cast<const QMenu*>(w)) CollectMenu(menu, texts);
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(w))
+      for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+  }
+  return texts;
+}
+
+void Choose(const char* item) {
+  MainForm->findChild<QAction*>(QLatin1String(item))->trigger();
+  QCoreApplication::sendPostedEvents();
+}
+
+}  // namespace
+
+using EnglishInterfaceTest = EditorTest;
+
+TEST_F(EnglishInterfaceTest, EveryMenuWindowAndDialogSpeaksEnglish) {
+  Choose("EnglishItem");
+  EXPECT_EQ(StoredLanguageCode(), "en");
+  EXPECT_TRUE(MainForm->findChild<QAction*>(QStringLiteral("EnglishItem"))->isChecked());
+
+  using Surface = std::function<QStringList()>;
+  const auto dialog = [](QWidget* made) {
+    const std::unique_ptr<QWidget> owned(made);
+    return InterfaceTexts(owned.get());
+  };
+  const std::pair<const char*, Surface> surfaces[] = {
+      {"menus", [] { return InterfaceTexts(MainForm->menuBar()); }},
+      {"toolbar", [] { return InterfaceTexts(MainForm->ToolBar); }},
+      {"layer window", [] { return InterfaceTexts(LayerForm); }},
+      {"new map", [&] { return dialog(new TNewDialog); }},
+      {"resize", [&] { return dialog(new TResizeDialog(100, 100, 1, 8)); }},
+      {"replace", [&] { return dialog(new TReplaceDialog(8)); }},
+      {"project settings", [&] { return dialog(new TPrefsForm(8)); }},
+      {"version", [&] { return dialog(new TAboutBox); }},
+      {"new layer", [&] { return dialog(new TNewLayerDialog); }},
+      {"copy layer", [&] { return dialog(new TCopyLayerDialog); }},
+  };
+  const QStringList languageMenu{QStringLiteral("言語 (Language)"), QStringLiteral("日本語")};
+  for (const auto& [name, texts] : surfaces) {
+    SCOPED_TRACE(name);
+    const QStringList found = texts();
+    EXPECT_GT(found.size(), 1);
+    for (const QString& text : found)
+      if (!languageMenu.contains(text)) EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
+  }
+  // The layer name is data and stays as the document has it.
+  EXPECT_EQ(MainForm->windowTitle(), QStringLiteral("Brimwell Untitled(8bit)  @ 100%(レイヤー0)"));
+  EXPECT_EQ(MainForm->FileMenu->title(), QStringLiteral("&File"));
+
+  Choose("JapaneseItem");
+  EXPECT_EQ(StoredLanguageCode(), "ja");
+  EXPECT_EQ(MainForm->FileMenu->title(), QStringLiteral("ファイル(&F)"));
+  EXPECT_EQ(LayerForm->windowTitle(), QStringLiteral("レイヤー"));
+  EXPECT_EQ(MainForm->windowTitle(),
+            QStringLiteral("Brimwell 名称未設定(8bit)  @ 100%(レイヤー0)"));
+}
