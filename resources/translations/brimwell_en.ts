@@ -407,6 +407,26 @@
         <source>名称未設定</source>
         <translation>Untitled</translation>
     </message>
+    <message>
+        <source>カーソル座標(マップ範囲外)</source>
+        <translation>Cursor (outside the map)</translation>
+    </message>
+    <message>
+        <source>カーソル座標(%1, %2)=(%3)</source>
+        <translation>Cursor (%1, %2) = %3</translation>
+    </message>
+    <message>
+        <source>カーソル座標(%1, %2)</source>
+        <translation>Cursor (%1, %2)</translation>
+    </message>
+    <message>
+        <source>選択範囲(%1, %2)-(%3, %4)</source>
+        <translation>Selection (%1, %2)-(%3, %4)</translation>
+    </message>
+    <message>
+        <source>表示範囲(%1, %2)-(%3, %4)</source>
+        <translation>Visible (%1, %2)-(%3, %4)</translation>
+    </message>
 </context>
 <context>
     <name>TNewDialog</name>

@@ -254,12 +254,14 @@ void TMainForm::CreateMenus() {
 }
 
 void TMainForm::RetranslateUi() {
-  if (!ToolBar) return;  // still being built
+  // Still being built, or already speaking the language (Qt's own translations changed).
+  if (!ToolBar || FileMenu->title() == Translated(kMenus[0].caption)) return;
   for (const MenuDef& def : kMenus) (this->*def.field)->setTitle(Translated(def.caption));
   for (const ItemDef& def : kItems)
     if (def.field) (this->*def.field)->setText(Translated(def.caption));
   for (const ButtonDef& def : kButtons) (this->*def.field)->setToolTip(Translated(def.hint));
   FormatTittle();
+  UpdateStatusPanels();
 }
 
 void TMainForm::CreateToolBar() {

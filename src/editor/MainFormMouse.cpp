@@ -237,13 +237,17 @@ void TMainForm::UpdateCursorPanel(const QPoint& viewCell, const QPoint& mapCell)
       viewCell.x() + ScrollX >= Map->GetWidth() || viewCell.y() + ScrollY >= Map->GetHeight();
   const int layer = CurrentLayerIndex();
   if (outside || !Map->IsValidLayer(layer)) {
-    SetStatusText(0, "カーソル座標(マップ範囲外)");
+    SetStatusText(
+        0, QCoreApplication::translate("TMainForm", "カーソル座標(マップ範囲外)").toStdString());
     return;
   }
   const int part =
       Map->LayerAt(layer).Cells[static_cast<size_t>(mapCell.y()) * Map->GetWidth() + mapCell.x()];
-  SetStatusText(0, "カーソル座標(" + std::to_string(mapCell.x()) + ", " +
-                       std::to_string(mapCell.y()) + ")=(" + std::to_string(part) + ")");
+  SetStatusText(0, QCoreApplication::translate("TMainForm", "カーソル座標(%1, %2)=(%3)")
+                       .arg(mapCell.x())
+                       .arg(mapCell.y())
+                       .arg(part)
+                       .toStdString());
 }
 
 // --- release ------------------------------------------------------------------------------------

@@ -78,9 +78,17 @@ void TMainForm::CreateView() {
 void TMainForm::CreateStatusPanels() {
   StatusBar = new TStatusBar(this);
   setStatusBar(StatusBar);
-  StatusBar->AddPanel(QStringLiteral("カーソル座標(0, 0)"), 140);
-  StatusBar->AddPanel(QStringLiteral("選択範囲(0, 0)-(0, 0)"), 190);
-  StatusBar->AddPanel(QStringLiteral("表示範囲(0, 0)-(0, 0)"), 120);
+  const auto text = [](const char* format) {
+    return QCoreApplication::translate("TMainForm", format);
+  };
+  StatusBar->AddPanel(text(QT_TRANSLATE_NOOP("TMainForm", "カーソル座標(%1, %2)")).arg(0).arg(0),
+                      140);
+  StatusBar->AddPanel(
+      text(QT_TRANSLATE_NOOP("TMainForm", "選択範囲(%1, %2)-(%3, %4)")).arg(0).arg(0).arg(0).arg(0),
+      190);
+  StatusBar->AddPanel(
+      text(QT_TRANSLATE_NOOP("TMainForm", "表示範囲(%1, %2)-(%3, %4)")).arg(0).arg(0).arg(0).arg(0),
+      120);
 }
 
 bool TMainForm::Init() {

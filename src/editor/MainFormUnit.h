@@ -359,6 +359,8 @@ class TMainForm : public QMainWindow {
   // MainFormView.cpp
   TLayerDrawing LayerDrawing() const;
   void UpdateVisibleRangePanel();
+  // All three panels again, for a new language.
+  void UpdateStatusPanels();
   void SetStatusText(int panel, const std::string& text);
   void FrameOnBackBuffer(const TFrameRect& frame, uint32_t colour);
   // MainFormLayout.cpp
