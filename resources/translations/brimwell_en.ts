@@ -48,6 +48,57 @@
     </message>
 </context>
 <context>
+    <name>TChipForm</name>
+    <message>
+        <source>座標(%1, %2)=(%3)</source>
+        <translation>Part (%1, %2) = %3</translation>
+    </message>
+    <message>
+        <source>座標(有効パーツ範囲外)</source>
+        <translation>Part (outside the image)</translation>
+    </message>
+    <message>
+        <source>範囲(%1, %2)-(%3, %4)</source>
+        <translation>Range (%1, %2)-(%3, %4)</translation>
+    </message>
+    <message>
+        <source>選択なし</source>
+        <translation>No selection</translation>
+    </message>
+    <message>
+        <source>選択(%1 ... %2)</source>
+        <translation>Selected: %1 … %2</translation>
+    </message>
+    <message>
+        <source>選択(%1)</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>座標(%1, %2)</source>
+        <translation>Part (%1, %2)</translation>
+    </message>
+    <message>
+        <source>パーツ</source>
+        <translation>Parts</translation>
+    </message>
+    <message>
+        <source>画像を読み込み、カレントレイヤーに関連付けます</source>
+        <translation>Open an image for the current layer</translation>
+    </message>
+    <message>
+        <source>表示されている画像を閉じます</source>
+        <translation>Close the shown image</translation>
+    </message>
+    <message>
+        <source>表示拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>表示縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+</context>
+<context>
     <name>TCopyLayerDialog</name>
     <message>
         <source>レイヤーの複製</source>
@@ -523,6 +574,29 @@
     <message>
         <source>コメント</source>
         <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewForm</name>
+    <message>
+        <source>表示倍率</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>表示倍率@%1%</source>
+        <translation>Zoom: %1%</translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>表示拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>表示縮小</source>
+        <translation>Zoom out</translation>
     </message>
 </context>
 <context>

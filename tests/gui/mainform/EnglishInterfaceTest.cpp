@@ -1,6 +1,6 @@
-// The English interface, chosen in the Help menu: every text of the main window's menus and
-// toolbar, the layer window and the dialogs leaves Japanese behind, apart from data (layer
-// names) and the language menu, which names each language in itself. Choosing Japanese
+// The English interface, chosen in the Help menu: every text of the main window's menus,
+// toolbar and status bar, the tool windows and the dialogs leaves Japanese behind, apart from data
+// (layer names) and the language menu, which names each language in itself. Choosing Japanese
 // brings back the source texts.
 #include <QAbstractButton>
 #include <QAction>
@@ -15,13 +15,16 @@
 #include <memory>
 
 #include "EditorFixture.h"
+#include "editor/StatusBar.h"
 #include "platform/Language.h"
 #include "windows/AboutBoxUnit.h"
+#include "windows/ChipFormUnit.h"
 #include "windows/CopyLayerDialogUnit.h"
 #include "windows/LayerFormUnit.h"
 #include "windows/NewDialogUnit.h"
 #include "windows/NewLayerDialogUnit.h"
 #include "windows/PrefsFormUnit.h"
+#include "windows/PreviewFormUnit.h"
 #include "windows/ReplaceDialogUnit.h"
 #include "windows/ResizeDialogUnit.h"
 
@@ -89,7 +92,10 @@ TEST_F(EnglishInterfaceTest, EveryMenuWindowAndDialogSpeaksEnglish) {
   const std::pair<const char*, Surface> surfaces[] = {
       {"menus", [] { return InterfaceTexts(MainForm->menuBar()); }},
       {"toolbar", [] { return InterfaceTexts(MainForm->ToolBar); }},
+      {"status bar", [] { return InterfaceTexts(MainForm->StatusBar); }},
       {"layer window", [] { return InterfaceTexts(LayerForm); }},
+      {"parts window", [] { return InterfaceTexts(ChipForm); }},
+      {"preview window", [] { return InterfaceTexts(PreviewForm); }},
       {"new map", [&] { return dialog(new TNewDialog); }},
       {"resize", [&] { return dialog(new TResizeDialog(100, 100, 1, 8)); }},
       {"replace", [&] { return dialog(new TReplaceDialog(8)); }},
@@ -114,6 +120,8 @@ TEST_F(EnglishInterfaceTest, EveryMenuWindowAndDialogSpeaksEnglish) {
   EXPECT_EQ(StoredLanguageCode(), "ja");
   EXPECT_EQ(MainForm->FileMenu->title(), QStringLiteral("ファイル(&F)"));
   EXPECT_EQ(LayerForm->windowTitle(), QStringLiteral("レイヤー"));
+  EXPECT_EQ(ChipForm->windowTitle(), QStringLiteral("パーツ"));
+  EXPECT_EQ(MainForm->StatusBar->PanelText(2), QStringLiteral("表示範囲(0, 0)-(16, 14)"));
   EXPECT_EQ(MainForm->windowTitle(),
             QStringLiteral("Brimwell 名称未設定(8bit)  @ 100%(レイヤー0)"));
 }
