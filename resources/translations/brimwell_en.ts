@@ -7,6 +7,18 @@
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>0から255までの値を指定してください。</source>
+        <translation>Enter a value from 0 to 255.</translation>
+    </message>
+    <message>
+        <source>0から65535までの値を指定してください。</source>
+        <translation>Enter a value from 0 to 65535.</translation>
+    </message>
 </context>
 <context>
     <name>TAboutBox</name>
@@ -529,6 +541,22 @@
         <source>最大パーツ画像サイズ：%1 * %2 pixel</source>
         <translation>Largest parts image: %1 × %2 pixels</translation>
     </message>
+    <message>
+        <source>横幅は2パーツ以上10000パーツ以下を指定してください。</source>
+        <translation>Enter a width from 2 to 10000 parts.</translation>
+    </message>
+    <message>
+        <source>高さは2パーツ以上10000パーツ以下を指定してください。</source>
+        <translation>Enter a height from 2 to 10000 parts.</translation>
+    </message>
+    <message>
+        <source>1チップの横幅は2Pixel以上255Pixel以下を指定してください。</source>
+        <translation>Enter a part width from 2 to 255 pixels.</translation>
+    </message>
+    <message>
+        <source>1チップの高さは2Pixel以上255Pixel以下を指定してください。</source>
+        <translation>Enter a part height from 2 to 255 pixels.</translation>
+    </message>
 </context>
 <context>
     <name>TNewLayerDialog</name>
@@ -651,6 +679,22 @@
     <message>
         <source>パーツ</source>
         <translation>parts</translation>
+    </message>
+    <message>
+        <source>横幅は2パーツ以上10000パーツ以下を指定してください。</source>
+        <translation>Enter a width from 2 to 10000 parts.</translation>
+    </message>
+    <message>
+        <source>高さは2パーツ以上10000パーツ以下を指定してください。</source>
+        <translation>Enter a height from 2 to 10000 parts.</translation>
+    </message>
+    <message>
+        <source>マップの一部が切り取られますが、よろしいですか？</source>
+        <translation>Part of the map will be cut off. Continue?</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
     </message>
 </context>
 <context>

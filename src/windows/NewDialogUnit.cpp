@@ -83,7 +83,7 @@ int TNewDialog::BitsPerCell() const {
 
 bool TNewDialog::CheckField(QLineEdit* edit, int low, int high, const char* message, int& value) {
   const int checked = FieldValue(edit, 2);
-  if (!AcceptFieldRange(this, edit, checked, low, high, message)) return false;
+  if (!AcceptFieldRange(this, edit, checked, low, high, tr(message).toStdString())) return false;
   value = checked;
   return true;
 }
@@ -91,13 +91,15 @@ bool TNewDialog::CheckField(QLineEdit* edit, int low, int high, const char* mess
 void TNewDialog::OKButtonClick() {
   UpdateInfo();
   int unusedWidth = 0, unusedHeight = 0;
-  if (!CheckField(Edit1, 2, 10000, "横幅は2パーツ以上10000パーツ以下を指定してください。",
-                  MapWidth) ||
-      !CheckField(Edit2, 2, 10000, "高さは2パーツ以上10000パーツ以下を指定してください。",
-                  MapHeight) ||
-      !CheckField(Edit3, 2, 255, "1チップの横幅は2Pixel以上255Pixel以下を指定してください。",
+  if (!CheckField(Edit1, 2, 10000,
+                  QT_TR_NOOP("横幅は2パーツ以上10000パーツ以下を指定してください。"), MapWidth) ||
+      !CheckField(Edit2, 2, 10000,
+                  QT_TR_NOOP("高さは2パーツ以上10000パーツ以下を指定してください。"), MapHeight) ||
+      !CheckField(Edit3, 2, 255,
+                  QT_TR_NOOP("1チップの横幅は2Pixel以上255Pixel以下を指定してください。"),
                   unusedWidth) ||
-      !CheckField(Edit4, 2, 255, "1チップの高さは2Pixel以上255Pixel以下を指定してください。",
+      !CheckField(Edit4, 2, 255,
+                  QT_TR_NOOP("1チップの高さは2Pixel以上255Pixel以下を指定してください。"),
                   unusedHeight))
     return;
   accept();

@@ -115,10 +115,10 @@ void TResizeDialog::EditChange() {
 
 void TResizeDialog::ResizeButtonClick() {
   if (!AcceptFieldRange(this, Edit1, ParseDecimal(Edit1->text()), kMinSize, kMaxSize,
-                        "横幅は2パーツ以上10000パーツ以下を指定してください。"))
+                        tr("横幅は2パーツ以上10000パーツ以下を指定してください。").toStdString()))
     return;
   if (!AcceptFieldRange(this, Edit2, ParseDecimal(Edit2->text()), kMinSize, kMaxSize,
-                        "高さは2パーツ以上10000パーツ以下を指定してください。"))
+                        tr("高さは2パーツ以上10000パーツ以下を指定してください。").toStdString()))
     return;
   accept();
 }
@@ -127,8 +127,9 @@ bool TResizeDialog::FormCloseQuery() {
   const int w = NewWidth();
   const int h = NewHeight();
   if (w >= width_ && h >= height_) return true;
-  return Prompter().MessageBox(this, "マップの一部が切り取られますが、よろしいですか？", "警告",
-                               MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;
+  return Prompter().MessageBox(
+             this, tr("マップの一部が切り取られますが、よろしいですか？").toStdString(),
+             tr("警告").toStdString(), MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;
 }
 
 void TResizeDialog::done(int result) {

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -70,6 +71,29 @@ QStringList InterfaceTexts(const QWidget* root) {
   return texts;
 }
 
+// Every refusal and question of the translated dialogs, with their captions.
+QStringList DialogMessages(ScriptedPrompter& prompter) {
+  prompter.Clear();
+  TNewDialog map;
+  for (QLineEdit* field : {map.Edit1, map.Edit2, map.Edit3, map.Edit4})
+    field->setText(QStringLiteral("1"));
+  for (int i = 0; i < 4; ++i) map.OKButtonClick();  // each refusal mends its field
+  TResizeDialog resize(100, 100, 1, 8);
+  resize.Edit1->setText(QStringLiteral("1"));
+  resize.Edit2->setText(QStringLiteral("1"));
+  resize.ResizeButtonClick();
+  resize.ResizeButtonClick();
+  resize.FormCloseQuery();
+  TReplaceDialog replace(8);
+  replace.Edit1->setText(QStringLiteral("300"));
+  replace.ReplaceButtonClick();
+  EXPECT_EQ(prompter.Boxes().size(), 8u);
+  QStringList texts;
+  for (const PromptCall& call : prompter.Boxes())
+    texts << QString::fromStdString(call.text) << QString::fromStdString(call.caption);
+  return texts;
+}
+
 void Choose(const char* item) {
   MainForm->findChild<QAction*>(QLatin1String(item))->trigger();
   QCoreApplication::sendPostedEvents();
@@ -103,6 +127,7 @@ TEST_F(EnglishInterfaceTest, EveryMenuWindowAndDialogSpeaksEnglish) {
       {"version", [&] { return dialog(new TAboutBox); }},
       {"new layer", [&] { return dialog(new TNewLayerDialog); }},
       {"copy layer", [&] { return dialog(new TCopyLayerDialog); }},
+      {"dialog messages", [&] { return DialogMessages(prompter); }},
   };
   const QStringList languageMenu{QStringLiteral("言語 (Language)"), QStringLiteral("日本語")};
   for (const auto& [name, texts] : surfaces) {
