@@ -171,6 +171,10 @@
         <source>レイヤー数：%1</source>
         <translation>Layers: %1</translation>
     </message>
+    <message>
+        <source>レイヤー設定</source>
+        <translation>Layer Settings</translation>
+    </message>
 </context>
 <context>
     <name>TMainForm</name>

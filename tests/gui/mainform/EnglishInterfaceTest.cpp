@@ -4,6 +4,8 @@
 // brings back the source texts.
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <functional>
 #include <memory>
@@ -65,9 +68,26 @@ QStringList InterfaceTexts(const QWidget* root) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) texts << button->text();
     if (const auto* group = qobject_cast<const QGroupBox*>(w)) texts << group->title();
     if (const auto* menu = qobject_cast<const QMenu*>(w)) CollectMenu(menu, texts);
+    if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
+      texts << combo->currentText();
+      for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+    }
     if (const auto* tabs = qobject_cast<const QTabWidget*>(w))
       for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
   }
+  return texts;
+}
+
+// The texts of the modal dialog that `open` runs, which is then cancelled.
+QStringList ModalTexts(const std::function<void()>& open) {
+  QStringList texts;
+  QTimer::singleShot(0, [&texts] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    texts = InterfaceTexts(dialog);
+    dialog->reject();
+  });
+  open();
   return texts;
 }
 
@@ -127,6 +147,8 @@ TEST_F(EnglishInterfaceTest, EveryMenuWindowAndDialogSpeaksEnglish) {
       {"version", [&] { return dialog(new TAboutBox); }},
       {"new layer", [&] { return dialog(new TNewLayerDialog); }},
       {"copy layer", [&] { return dialog(new TCopyLayerDialog); }},
+      {"layer window's new layer", [] { return ModalTexts([] { LayerForm->AddLayer(""); }); }},
+      {"layer settings", [] { return ModalTexts([] { LayerForm->OpenCurrentLayerSetting(); }); }},
       {"dialog messages", [&] { return DialogMessages(prompter); }},
   };
   const QStringList languageMenu{QStringLiteral("言語 (Language)"), QStringLiteral("日本語")};
