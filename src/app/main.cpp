@@ -1,8 +1,6 @@
 // The editor's start-up: application, prompter, activation, the document and the windows, the
 // first map, the project (or FMF file) named on the command line, then the message loop.
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -10,25 +8,13 @@
 #include <vector>
 
 #include "editor/Globals.h"
+#include "editor/InterfaceFont.h"
 #include "editor/MainFormUnit.h"
 #include "editor/StartupFile.h"
 #include "platform/Language.h"
 #include "platform/QtPrompter.h"
 
 namespace {
-
-// One Japanese font keeps digits and kana of a label alike, in either language: layer names
-// and file names stay Japanese in the English interface.
-void UseJapaneseFont(QApplication& app) {
-  for (const QString& family : {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}) {
-    if (QFontDatabase::families().contains(family)) {
-      QFont font = app.font();
-      font.setFamily(family);
-      QApplication::setFont(font);
-      break;
-    }
-  }
-}
 
 // Japanese unless --lang, BRIMWELL_LANG or the language menu's setting says otherwise; a wrong
 // --lang is reported and passed over. Returns the arguments without the option.
@@ -40,7 +26,10 @@ std::vector<std::string> ChooseStartLanguage() {
     std::fprintf(stderr, "brimwell: %s\n", error.c_str());
     option.clear();
   }
-  ApplyLanguage(ChooseLanguage(option, std::getenv("BRIMWELL_LANG"), StoredLanguageCode()));
+  const TLanguage language =
+      ChooseLanguage(option, std::getenv("BRIMWELL_LANG"), StoredLanguageCode());
+  ApplyLanguage(language);
+  UseInterfaceFont(language);
   return args;
 }
 
@@ -50,7 +39,6 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimwell"));
   QApplication::setDesktopFileName(QStringLiteral("brimwell"));  // brimwell.desktop, for its icon
-  UseJapaneseFont(app);
   const std::vector<std::string> arguments = ChooseStartLanguage();
   QtPrompter prompter;
   SetPrompter(&prompter);

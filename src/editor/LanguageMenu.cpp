@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QMenu>
 
+#include "editor/InterfaceFont.h"
 #include "platform/Language.h"
 
 namespace {
@@ -34,7 +35,9 @@ class TLanguageMenu : public QMenu {
     group->addAction(item);
     connect(item, &QAction::triggered, this, [language] {
       StoreLanguage(language);
-      if (language != CurrentLanguage()) ApplyLanguage(language);
+      if (language == CurrentLanguage()) return;
+      ApplyLanguage(language);
+      UseInterfaceFont(language);
     });
     return item;
   }
