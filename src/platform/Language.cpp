@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QSettings>
 #include <QTranslator>
-#include <cstdlib>
 
 namespace {
 
@@ -18,14 +18,20 @@ QSettings UserSettings() {
   return QSettings(QSettings::UserScope, QStringLiteral("Brimwell"), QStringLiteral("Brimwell"));
 }
 
+// Owned by the application, so that they go with it rather than after it.
+QTranslator& Translator(QPointer<QTranslator>& translator) {
+  if (!translator) translator = new QTranslator(QCoreApplication::instance());
+  return *translator;
+}
+
 QTranslator& OwnTranslator() {
-  static QTranslator translator;
-  return translator;
+  static QPointer<QTranslator> translator;
+  return Translator(translator);
 }
 
 QTranslator& QtTranslator() {
-  static QTranslator translator;
-  return translator;
+  static QPointer<QTranslator> translator;
+  return Translator(translator);
 }
 
 }  // namespace
