@@ -3,37 +3,40 @@
 // left by editors that stopped unexpectedly, then the message loop.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFont>
-#include <QFontDatabase>
-#include <QLibraryInfo>
 #include <QStringList>
 #include <QTimer>
-#include <QTranslator>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "editor/ActivationGate.h"
 #include "editor/Globals.h"
+#include "editor/InterfaceFont.h"
 #include "editor/MainFormUnit.h"
 #include "editor/RecoveryKeeper.h"
 #include "editor/StartupFile.h"
+#include "platform/Language.h"
 #include "platform/QtPrompter.h"
 
 namespace {
 
-// The interface is Japanese: Qt's own dialogs (files, colours) speak it too when the system
-// has Qt's translations, and one Japanese font keeps digits and kana of a label alike.
-void UseJapanese(QApplication& app, QTranslator& translator) {
-  if (translator.load(QStringLiteral("qtbase_ja"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&translator);
-  for (const QString& family : {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")}) {
-    if (QFontDatabase::families().contains(family)) {
-      QFont font = app.font();
-      font.setFamily(family);
-      QApplication::setFont(font);
-      break;
-    }
+// Japanese unless --lang, BRIMWELL_LANG or the language menu's setting says otherwise; a wrong
+// --lang is reported and passed over. Returns the arguments without the option.
+std::vector<std::string> ChooseStartLanguage() {
+  std::vector<std::string> args;
+  for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());
+  std::string option, error;
+  if (!TakeLanguageOption(args, option, error)) {
+    std::fprintf(stderr, "brimwell: %s\n", error.c_str());
+    option.clear();
   }
+  const TLanguage language =
+      ChooseLanguage(option, std::getenv("BRIMWELL_LANG"), StoredLanguageCode());
+  ApplyLanguage(language);
+  UseInterfaceFont(language);
+  return args;
 }
 
 }  // namespace
@@ -45,8 +48,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimwell"));
   QApplication::setDesktopFileName(QStringLiteral("brimwell"));  // brimwell.desktop, for its icon
-  QTranslator translator;
-  UseJapanese(app, translator);
+  const std::vector<std::string> arguments = ChooseStartLanguage();
   QtPrompter prompter;
   SetPrompter(&prompter);
   TActivationGate gate;
@@ -63,8 +65,7 @@ int main(int argc, char* argv[]) {
   CreateApplicationObjects();
   MainForm->CreateNewMap(100, 100, 1, 32, 32, 8);
   TRecoveryKeeper recovery(TRecoveryStore::DefaultFolder());
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) OpenStartupFile(*MainForm, arguments.at(1));
+  if (!arguments.empty()) OpenStartupFile(*MainForm, QString::fromStdString(arguments.front()));
   MainForm->show();
   MainForm->FormResize();
   MainForm->FocusMainWindow();

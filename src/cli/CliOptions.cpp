@@ -6,7 +6,7 @@
 const char* const kCliVersion = "1.52b";
 
 const char* const kCliUsage =
-    R"(usage: brimwell-cli [--strict] COMMAND ARGUMENTS
+    R"(usage: brimwell-cli [--strict] [--lang en|ja] COMMAND ARGUMENTS
 
 Reads and writes Brimwell's map files without the editor, for scripts and build pipelines.
 
@@ -47,6 +47,8 @@ Options:
                   question is answered OK and printed on stderr as a warning.
   --json          info: print JSON.
   --format FORMAT export: fmf, csv1, csv2, bmp, tmx or tmj.
+  --lang LANG     The language of the warnings and errors: ja (the default) or en;
+                  without it BRIMWELL_LANG, then the editor's language menu decides.
   -h, --help      Show this help.
   --version       Print the version.
 

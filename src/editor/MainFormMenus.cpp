@@ -2,11 +2,13 @@
 // state and handler, and every button with its hint, image and handler.
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "editor/LanguageMenu.h"
 #include "editor/MainFormUnit.h"
 #include "editor/ToolBarButtons.h"
 
@@ -33,13 +35,13 @@ struct MenuDef {
 };
 
 const MenuDef kMenus[] = {
-    {&TMainForm::FileMenu, "File1", "ファイル(&F)"},
-    {&TMainForm::EditMenu, "Edit1", "編集(&E)"},
-    {&TMainForm::ShowMenu, "Show1", "表示(&S)"},
-    {&TMainForm::ToolMenu, "Tool1", "ツール(&M)"},
-    {&TMainForm::LayerMenu, "Layer1", "レイヤー(&L)"},
-    {&TMainForm::ViewMenu, "View1", "ビュー(&V)"},
-    {&TMainForm::HelpMenu, "Help1", "ヘルプ(&H)"},
+    {&TMainForm::FileMenu, "File1", QT_TRANSLATE_NOOP("TMainForm", "ファイル(&F)")},
+    {&TMainForm::EditMenu, "Edit1", QT_TRANSLATE_NOOP("TMainForm", "編集(&E)")},
+    {&TMainForm::ShowMenu, "Show1", QT_TRANSLATE_NOOP("TMainForm", "表示(&S)")},
+    {&TMainForm::ToolMenu, "Tool1", QT_TRANSLATE_NOOP("TMainForm", "ツール(&M)")},
+    {&TMainForm::LayerMenu, "Layer1", QT_TRANSLATE_NOOP("TMainForm", "レイヤー(&L)")},
+    {&TMainForm::ViewMenu, "View1", QT_TRANSLATE_NOOP("TMainForm", "ビュー(&V)")},
+    {&TMainForm::HelpMenu, "Help1", QT_TRANSLATE_NOOP("TMainForm", "ヘルプ(&H)")},
 };
 
 // A row without a field is a separator line.
@@ -59,75 +61,95 @@ struct ItemDef {
   { menu, nullptr, nullptr, nullptr, nullptr, nullptr, 0 }
 
 const ItemDef kItems[] = {
-    ITEM(kFile, NewMenuItem, "新規プロジェクト(&N)...", "Ctrl+N", NewMenuItemClick, 0),
-    ITEM(kFile, OpenMenuItem, "プロジェクトを開く(&O)...", "Ctrl+O", OpenMenuItemClick, 0),
+    ITEM(kFile, NewMenuItem, QT_TRANSLATE_NOOP("TMainForm", "新規プロジェクト(&N)..."), "Ctrl+N",
+         NewMenuItemClick, 0),
+    ITEM(kFile, OpenMenuItem, QT_TRANSLATE_NOOP("TMainForm", "プロジェクトを開く(&O)..."), "Ctrl+O",
+         OpenMenuItemClick, 0),
     SEPARATOR(kFile),
-    ITEM(kFile, SaveMenuItem, "上書き保存(&S)", "Ctrl+S", SaveMenuItemClick, 0),
-    ITEM(kFile, SaveAs1, "名前を付けて保存(&A)...", "", SaveAs1Click, 0),
+    ITEM(kFile, SaveMenuItem, QT_TRANSLATE_NOOP("TMainForm", "上書き保存(&S)"), "Ctrl+S",
+         SaveMenuItemClick, 0),
+    ITEM(kFile, SaveAs1, QT_TRANSLATE_NOOP("TMainForm", "名前を付けて保存(&A)..."), "",
+         SaveAs1Click, 0),
     SEPARATOR(kFile),
-    ITEM(kFile, N32, "マップデータの読み込み(&L)...", "Ctrl+Alt+O", N32Click, 0),
-    ITEM(kFile, N31, "マップデータの書き出し(&E)...", "Ctrl+Alt+S", N31Click, 0),
-    ITEM(kFile, N34, "ビットマップとして書き出し(&B)...", "", N34Click, kHidden),
+    ITEM(kFile, N32, QT_TRANSLATE_NOOP("TMainForm", "マップデータの読み込み(&L)..."), "Ctrl+Alt+O",
+         N32Click, 0),
+    ITEM(kFile, N31, QT_TRANSLATE_NOOP("TMainForm", "マップデータの書き出し(&E)..."), "Ctrl+Alt+S",
+         N31Click, 0),
+    ITEM(kFile, N34, QT_TRANSLATE_NOOP("TMainForm", "ビットマップとして書き出し(&B)..."), "",
+         N34Click, kHidden),
     SEPARATOR(kFile),
-    ITEM(kFile, QuitMenuItem, "終了(&Q)", "Ctrl+Q", QuitMenuItemClick, 0),
+    ITEM(kFile, QuitMenuItem, QT_TRANSLATE_NOOP("TMainForm", "終了(&Q)"), "Ctrl+Q",
+         QuitMenuItemClick, 0),
 
-    ITEM(kEdit, Cancel1, "取り消し(&Z)", "Ctrl+Z", Cancel1Click, 0),
-    ITEM(kEdit, Repeat1, "やり直し(&Y)", "Ctrl+Y", Repeat1Click, 0),
+    ITEM(kEdit, Cancel1, QT_TRANSLATE_NOOP("TMainForm", "取り消し(&Z)"), "Ctrl+Z", Cancel1Click, 0),
+    ITEM(kEdit, Repeat1, QT_TRANSLATE_NOOP("TMainForm", "やり直し(&Y)"), "Ctrl+Y", Repeat1Click, 0),
     SEPARATOR(kEdit),
-    ITEM(kEdit, Cut1, "切り取り(&X)", "Ctrl+X", Cut1Click, 0),
-    ITEM(kEdit, Copy1, "コピー(&C)", "Ctrl+C", Copy1Click, 0),
-    ITEM(kEdit, V1, "貼り付け(&V)", "Ctrl+V", V1Click, 0),
+    ITEM(kEdit, Cut1, QT_TRANSLATE_NOOP("TMainForm", "切り取り(&X)"), "Ctrl+X", Cut1Click, 0),
+    ITEM(kEdit, Copy1, QT_TRANSLATE_NOOP("TMainForm", "コピー(&C)"), "Ctrl+C", Copy1Click, 0),
+    ITEM(kEdit, V1, QT_TRANSLATE_NOOP("TMainForm", "貼り付け(&V)"), "Ctrl+V", V1Click, 0),
     SEPARATOR(kEdit),
-    ITEM(kEdit, A1, "全てを選択(&A)", "Ctrl+A", A1Click, 0),
-    ITEM(kEdit, D2, "選択の解除(&D)", "Ctrl+D", D2Click, 0),
+    ITEM(kEdit, A1, QT_TRANSLATE_NOOP("TMainForm", "全てを選択(&A)"), "Ctrl+A", A1Click, 0),
+    ITEM(kEdit, D2, QT_TRANSLATE_NOOP("TMainForm", "選択の解除(&D)"), "Ctrl+D", D2Click, 0),
     SEPARATOR(kEdit),
-    ITEM(kEdit, N29, "置き換え(&H)...", "Ctrl+H", N29Click, 0),
-    ITEM(kEdit, N5, "塗り潰し(&F)...", "Ctrl+F", N5Click, 0),
+    ITEM(kEdit, N29, QT_TRANSLATE_NOOP("TMainForm", "置き換え(&H)..."), "Ctrl+H", N29Click, 0),
+    ITEM(kEdit, N5, QT_TRANSLATE_NOOP("TMainForm", "塗り潰し(&F)..."), "Ctrl+F", N5Click, 0),
     SEPARATOR(kEdit),
-    ITEM(kEdit, N25, "取り消しバッファをフラッシュ(&F)", "", N25Click, 0),
+    ITEM(kEdit, N25, QT_TRANSLATE_NOOP("TMainForm", "取り消しバッファをフラッシュ(&F)"), "",
+         N25Click, 0),
     SEPARATOR(kEdit),
-    ITEM(kEdit, N28, "プロジェクト設定(&P)...", "", N28Click, 0),
+    ITEM(kEdit, N28, QT_TRANSLATE_NOOP("TMainForm", "プロジェクト設定(&P)..."), "", N28Click, 0),
 
-    ITEM(kShow, P3, "パーツウィンドウ(&P)", "", P3Click, kChecked),
-    ITEM(kShow, L2, "レイヤーウィンドウ(&L)", "", L2Click, kChecked),
-    ITEM(kShow, N2, "プレビューウィンドウ", "", N2Click, kChecked),
+    ITEM(kShow, P3, QT_TRANSLATE_NOOP("TMainForm", "パーツウィンドウ(&P)"), "", P3Click, kChecked),
+    ITEM(kShow, L2, QT_TRANSLATE_NOOP("TMainForm", "レイヤーウィンドウ(&L)"), "", L2Click,
+         kChecked),
+    ITEM(kShow, N2, QT_TRANSLATE_NOOP("TMainForm", "プレビューウィンドウ"), "", N2Click, kChecked),
 
-    ITEM(kTool, P1, "ペンツール(&P)", "F1", P1Click, kRadio | kChecked),
-    ITEM(kTool, M1, "タイリングペンツール(&T)", "F2", M1Click, kRadio),
-    ITEM(kTool, F1, "塗りつぶしツール(&F)", "F3", F1Click, kRadio),
+    ITEM(kTool, P1, QT_TRANSLATE_NOOP("TMainForm", "ペンツール(&P)"), "F1", P1Click,
+         kRadio | kChecked),
+    ITEM(kTool, M1, QT_TRANSLATE_NOOP("TMainForm", "タイリングペンツール(&T)"), "F2", M1Click,
+         kRadio),
+    ITEM(kTool, F1, QT_TRANSLATE_NOOP("TMainForm", "塗りつぶしツール(&F)"), "F3", F1Click, kRadio),
     SEPARATOR(kTool),
-    ITEM(kTool, A2, "矩形選択ツール(&S)", "F5", A2Click, kRadio),
-    ITEM(kTool, N24, "パターン選択ツール(&D)", "F6", N24Click, kRadio),
+    ITEM(kTool, A2, QT_TRANSLATE_NOOP("TMainForm", "矩形選択ツール(&S)"), "F5", A2Click, kRadio),
+    ITEM(kTool, N24, QT_TRANSLATE_NOOP("TMainForm", "パターン選択ツール(&D)"), "F6", N24Click,
+         kRadio),
     SEPARATOR(kTool),
-    ITEM(kTool, N23, "マップのリサイズ(&R)...", "F9", N23Click, 0),
-    ITEM(kTool, N35, "スクロール(&C)", "F10", N35Click, kHidden | kDisabled),
+    ITEM(kTool, N23, QT_TRANSLATE_NOOP("TMainForm", "マップのリサイズ(&R)..."), "F9", N23Click, 0),
+    ITEM(kTool, N35, QT_TRANSLATE_NOOP("TMainForm", "スクロール(&C)"), "F10", N35Click,
+         kHidden | kDisabled),
 
-    ITEM(kLayer, A3, "新規レイヤーの作成(&A)...", "", A3Click, 0),
-    ITEM(kLayer, C1, "レイヤーの複製(&C)...", "", C1Click, 0),
-    ITEM(kLayer, D1, "レイヤーの削除(&D)", "", D1Click, 0),
+    ITEM(kLayer, A3, QT_TRANSLATE_NOOP("TMainForm", "新規レイヤーの作成(&A)..."), "", A3Click, 0),
+    ITEM(kLayer, C1, QT_TRANSLATE_NOOP("TMainForm", "レイヤーの複製(&C)..."), "", C1Click, 0),
+    ITEM(kLayer, D1, QT_TRANSLATE_NOOP("TMainForm", "レイヤーの削除(&D)"), "", D1Click, 0),
     SEPARATOR(kLayer),
-    ITEM(kLayer, S1, "レイヤー設定(&S)...", "", S1Click, 0),
+    ITEM(kLayer, S1, QT_TRANSLATE_NOOP("TMainForm", "レイヤー設定(&S)..."), "", S1Click, 0),
 
     // The six zoom shortcuts are given by AssignZoomShortcuts when the window is created.
-    ITEM(kView, I1, "エディター面の拡大(&I)", "", I1Click, 0),
-    ITEM(kView, O1, "エディター面の縮小(&O)", "", O1Click, 0),
-    ITEM(kView, Z1, "エディター面を元のサイズに戻す(&Z)", "", Z1Click, 0),
+    ITEM(kView, I1, QT_TRANSLATE_NOOP("TMainForm", "エディター面の拡大(&I)"), "", I1Click, 0),
+    ITEM(kView, O1, QT_TRANSLATE_NOOP("TMainForm", "エディター面の縮小(&O)"), "", O1Click, 0),
+    ITEM(kView, Z1, QT_TRANSLATE_NOOP("TMainForm", "エディター面を元のサイズに戻す(&Z)"), "",
+         Z1Click, 0),
     SEPARATOR(kView),
-    ITEM(kView, N8, "パーツ面の拡大(&P)", "", N8Click, 0),
-    ITEM(kView, N9, "パーツ面の縮小(&;)", "", N9Click, 0),
-    ITEM(kView, N10, "パーツ面を元のサイズに戻す(&/)", "", N10Click, 0),
+    ITEM(kView, N8, QT_TRANSLATE_NOOP("TMainForm", "パーツ面の拡大(&P)"), "", N8Click, 0),
+    ITEM(kView, N9, QT_TRANSLATE_NOOP("TMainForm", "パーツ面の縮小(&;)"), "", N9Click, 0),
+    ITEM(kView, N10, QT_TRANSLATE_NOOP("TMainForm", "パーツ面を元のサイズに戻す(&/)"), "", N10Click,
+         0),
     SEPARATOR(kView),
-    ITEM(kView, G1, "グリッドの表示(&G)", "Ctrl+G", G1Click, kChecked),
-    ITEM(kView, N20, "カーソルグリッドの表示(&C)", "Ctrl+B", N20Click, kCheck),
-    ITEM(kView, N15, "カレントレイヤーマーカの表示(&M)", "Ctrl+M", N15Click, kCheck),
-    ITEM(kView, P2, "パーツ番号の表示(&P)", "", P2Click, kCheck),
+    ITEM(kView, G1, QT_TRANSLATE_NOOP("TMainForm", "グリッドの表示(&G)"), "Ctrl+G", G1Click,
+         kChecked),
+    ITEM(kView, N20, QT_TRANSLATE_NOOP("TMainForm", "カーソルグリッドの表示(&C)"), "Ctrl+B",
+         N20Click, kCheck),
+    ITEM(kView, N15, QT_TRANSLATE_NOOP("TMainForm", "カレントレイヤーマーカの表示(&M)"), "Ctrl+M",
+         N15Click, kCheck),
+    ITEM(kView, P2, QT_TRANSLATE_NOOP("TMainForm", "パーツ番号の表示(&P)"), "", P2Click, kCheck),
     SEPARATOR(kView),
-    ITEM(kView, N17, "透過処理を行う(&B)", "Ctrl+T", N17Click, kCheck),
-    ITEM(kView, N18, "透過色の指定(&N)...", "", N18Click, 0),
+    ITEM(kView, N17, QT_TRANSLATE_NOOP("TMainForm", "透過処理を行う(&B)"), "Ctrl+T", N17Click,
+         kCheck),
+    ITEM(kView, N18, QT_TRANSLATE_NOOP("TMainForm", "透過色の指定(&N)..."), "", N18Click, 0),
 
-    ITEM(kHelp, N6, "バージョン情報(&A)...", "", N6Click, 0),
-    ITEM(kHelp, N19, "デバッグ情報の出力", "", N19Click, kHidden),
-    ITEM(kHelp, N33, "描画計測", "", N33Click, kHidden),
+    ITEM(kHelp, N6, QT_TRANSLATE_NOOP("TMainForm", "バージョン情報(&A)..."), "", N6Click, 0),
+    ITEM(kHelp, N19, QT_TRANSLATE_NOOP("TMainForm", "デバッグ情報の出力"), "", N19Click, kHidden),
+    ITEM(kHelp, N33, QT_TRANSLATE_NOOP("TMainForm", "描画計測"), "", N33Click, kHidden),
 };
 
 #undef ITEM
@@ -148,29 +170,46 @@ struct ButtonDef {
   { &TMainForm::name, #name, hint, image, &TMainForm::handler, flags }
 
 const ButtonDef kButtons[] = {
-    BUTTON(NewToolButton, "新規プロジェクト", "new", NewMenuItemClick, kSeparatorBefore),
-    BUTTON(OpenToolButton, "プロジェクトを開く", "open", OpenToolButtonClick, 0),
-    BUTTON(SaveToolButton, "プロジェクトの保存", "save", SaveToolButtonClick, 0),
-    BUTTON(CutToolButton, "切り取り", "cut", Cut1Click, kSeparatorBefore),
-    BUTTON(CopyToolButton, "コピー", "copy", Copy1Click, 0),
-    BUTTON(PasteToolButton, "貼り付け", "paste", V1Click, 0),
-    BUTTON(UndoToolButton, "取り消し", "undo", Cancel1Click, kSeparatorBefore),
-    BUTTON(RedoToolButton, "やり直し", "redo", Repeat1Click, 0),
-    BUTTON(PenToolButton, "ペンツール", "pen", PenToolButtonClick, kSeparatorBefore | kCheckButton),
-    BUTTON(MPenToolButton, "タイリングペンツール", "tilepen", MPenToolButtonClick, kCheckButton),
-    BUTTON(FillToolButton, "塗り潰しツール", "fill", FillToolButtonClick, kCheckButton),
-    BUTTON(SelectToolButton, "矩形選択ツール", "select", A2Click, kCheckButton),
-    BUTTON(PtnToolButton, "パターン選択ツール", "pattern", N24Click, kCheckButton),
-    BUTTON(NumToolButton, "カレントレイヤのパーツ番号を表示", "numbers", P2Click,
+    BUTTON(NewToolButton, QT_TRANSLATE_NOOP("TMainForm", "新規プロジェクト"), "new",
+           NewMenuItemClick, kSeparatorBefore),
+    BUTTON(OpenToolButton, QT_TRANSLATE_NOOP("TMainForm", "プロジェクトを開く"), "open",
+           OpenToolButtonClick, 0),
+    BUTTON(SaveToolButton, QT_TRANSLATE_NOOP("TMainForm", "プロジェクトの保存"), "save",
+           SaveToolButtonClick, 0),
+    BUTTON(CutToolButton, QT_TRANSLATE_NOOP("TMainForm", "切り取り"), "cut", Cut1Click,
+           kSeparatorBefore),
+    BUTTON(CopyToolButton, QT_TRANSLATE_NOOP("TMainForm", "コピー"), "copy", Copy1Click, 0),
+    BUTTON(PasteToolButton, QT_TRANSLATE_NOOP("TMainForm", "貼り付け"), "paste", V1Click, 0),
+    BUTTON(UndoToolButton, QT_TRANSLATE_NOOP("TMainForm", "取り消し"), "undo", Cancel1Click,
+           kSeparatorBefore),
+    BUTTON(RedoToolButton, QT_TRANSLATE_NOOP("TMainForm", "やり直し"), "redo", Repeat1Click, 0),
+    BUTTON(PenToolButton, QT_TRANSLATE_NOOP("TMainForm", "ペンツール"), "pen", PenToolButtonClick,
            kSeparatorBefore | kCheckButton),
-    BUTTON(BigToolButton, "表示拡大", "zoomin", I1Click, 0),
-    BUTTON(SmallToolButton, "表示縮小", "zoomout", O1Click, 0),
-    BUTTON(PartsWinToolButton, "パーツウィンドウ", "partswin", P3Click, kSeparatorBefore),
-    BUTTON(LayerWinToolButton, "レイヤウィンドウ", "layerwin", L2Click, 0),
-    BUTTON(PreWinToolButton, "プレビューウィンドウ", "previewwin", N2Click, 0),
+    BUTTON(MPenToolButton, QT_TRANSLATE_NOOP("TMainForm", "タイリングペンツール"), "tilepen",
+           MPenToolButtonClick, kCheckButton),
+    BUTTON(FillToolButton, QT_TRANSLATE_NOOP("TMainForm", "塗り潰しツール"), "fill",
+           FillToolButtonClick, kCheckButton),
+    BUTTON(SelectToolButton, QT_TRANSLATE_NOOP("TMainForm", "矩形選択ツール"), "select", A2Click,
+           kCheckButton),
+    BUTTON(PtnToolButton, QT_TRANSLATE_NOOP("TMainForm", "パターン選択ツール"), "pattern", N24Click,
+           kCheckButton),
+    BUTTON(NumToolButton, QT_TRANSLATE_NOOP("TMainForm", "カレントレイヤのパーツ番号を表示"),
+           "numbers", P2Click, kSeparatorBefore | kCheckButton),
+    BUTTON(BigToolButton, QT_TRANSLATE_NOOP("TMainForm", "表示拡大"), "zoomin", I1Click, 0),
+    BUTTON(SmallToolButton, QT_TRANSLATE_NOOP("TMainForm", "表示縮小"), "zoomout", O1Click, 0),
+    BUTTON(PartsWinToolButton, QT_TRANSLATE_NOOP("TMainForm", "パーツウィンドウ"), "partswin",
+           P3Click, kSeparatorBefore),
+    BUTTON(LayerWinToolButton, QT_TRANSLATE_NOOP("TMainForm", "レイヤウィンドウ"), "layerwin",
+           L2Click, 0),
+    BUTTON(PreWinToolButton, QT_TRANSLATE_NOOP("TMainForm", "プレビューウィンドウ"), "previewwin",
+           N2Click, 0),
 };
 
 #undef BUTTON
+
+QString Translated(const char* text) {
+  return QCoreApplication::translate("TMainForm", text);
+}
 
 // Handlers set the check marks themselves (as the commands describe), so a click must not
 // toggle a check mark first; radio items keep Qt's behaviour, which is what their handler does.
@@ -186,7 +225,7 @@ void BindItem(TMainForm* form, QAction* action, Handler handler) {
 void TMainForm::CreateMenus() {
   QMenu* menus[std::size(kMenus)];
   for (size_t i = 0; i < std::size(kMenus); ++i) {
-    QMenu* menu = menuBar()->addMenu(QString::fromUtf8(kMenus[i].caption));
+    QMenu* menu = menuBar()->addMenu(Translated(kMenus[i].caption));
     menu->setObjectName(QLatin1String(kMenus[i].name));
     this->*kMenus[i].field = menus[i] = menu;
   }
@@ -197,7 +236,7 @@ void TMainForm::CreateMenus() {
       menu->addSeparator();
       continue;
     }
-    QAction* action = menu->addAction(QString::fromUtf8(def.caption));
+    QAction* action = menu->addAction(Translated(def.caption));
     action->setObjectName(QLatin1String(def.name));
     // Menus of the menu bar show their shortcuts even where the platform hides them in
     // context menus.
@@ -211,6 +250,18 @@ void TMainForm::CreateMenus() {
     BindItem(this, action, def.handler);
     this->*def.field = action;
   }
+  AddLanguageMenu(HelpMenu);
+}
+
+void TMainForm::RetranslateUi() {
+  // Still being built, or already speaking the language (Qt's own translations changed).
+  if (!ToolBar || FileMenu->title() == Translated(kMenus[0].caption)) return;
+  for (const MenuDef& def : kMenus) (this->*def.field)->setTitle(Translated(def.caption));
+  for (const ItemDef& def : kItems)
+    if (def.field) (this->*def.field)->setText(Translated(def.caption));
+  for (const ButtonDef& def : kButtons) (this->*def.field)->setToolTip(Translated(def.hint));
+  FormatTittle();
+  UpdateStatusPanels();
 }
 
 void TMainForm::CreateToolBar() {
@@ -221,7 +272,7 @@ void TMainForm::CreateToolBar() {
   setContextMenuPolicy(Qt::NoContextMenu);
   for (const ButtonDef& def : kButtons) {
     if (def.flags & kSeparatorBefore) ToolBar->addSeparator();
-    QToolButton* button = AddToolBarButton(ToolBar, def.image, def.hint);
+    QToolButton* button = AddToolBarButton(ToolBar, def.image, Translated(def.hint));
     button->setObjectName(QLatin1String(def.name));
     button->setCheckable(def.flags & kCheckButton);
     const Handler handler = def.handler;

@@ -238,7 +238,8 @@ void TMainForm::UpdateCursorPanel(const QPoint& viewCell, const QPoint& mapCell)
       viewCell.x() + ScrollX >= Map->GetWidth() || viewCell.y() + ScrollY >= Map->GetHeight();
   cursorCell_ = outside ? QPoint(-1, -1) : mapCell;
   if (outside || !Map->IsValidLayer(CurrentLayerIndex())) {
-    SetStatusText(0, "カーソル座標(マップ範囲外)");
+    SetStatusText(
+        0, QCoreApplication::translate("TMainForm", "カーソル座標(マップ範囲外)").toStdString());
     return;
   }
   RefreshCursorPanel();
@@ -251,8 +252,11 @@ void TMainForm::RefreshCursorPanel() {
       y >= Map->GetHeight())
     return;
   const int part = Map->LayerAt(layer).Cells[static_cast<size_t>(y) * Map->GetWidth() + x];
-  SetStatusText(0, "カーソル座標(" + std::to_string(x) + ", " + std::to_string(y) + ")=(" +
-                       std::to_string(part) + ")");
+  SetStatusText(0, QCoreApplication::translate("TMainForm", "カーソル座標(%1, %2)=(%3)")
+                       .arg(x)
+                       .arg(y)
+                       .arg(part)
+                       .toStdString());
 }
 
 // --- release ------------------------------------------------------------------------------------
@@ -344,4 +348,5 @@ void TMainForm::ResetToolState() {
 void TMainForm::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && !isActiveWindow()) EndPendingDrag();
+  if (event->type() == QEvent::LanguageChange) RetranslateUi();
 }

@@ -24,7 +24,7 @@
 
 namespace {
 
-const char kUntitled[] = "名称未設定";
+const char kUntitled[] = QT_TRANSLATE_NOOP("TMainForm", "名称未設定");
 const char kFirstLayer[] = "レイヤー0";
 
 }  // namespace
@@ -79,9 +79,17 @@ void TMainForm::CreateView() {
 void TMainForm::CreateStatusPanels() {
   StatusBar = new TStatusBar(this);
   setStatusBar(StatusBar);
-  StatusBar->AddPanel(QStringLiteral("カーソル座標(0, 0)"), 140);
-  StatusBar->AddPanel(QStringLiteral("選択範囲(0, 0)-(0, 0)"), 190);
-  StatusBar->AddPanel(QStringLiteral("表示範囲(0, 0)-(0, 0)"), 120);
+  const auto text = [](const char* format) {
+    return QCoreApplication::translate("TMainForm", format);
+  };
+  StatusBar->AddPanel(text(QT_TRANSLATE_NOOP("TMainForm", "カーソル座標(%1, %2)")).arg(0).arg(0),
+                      140);
+  StatusBar->AddPanel(
+      text(QT_TRANSLATE_NOOP("TMainForm", "選択範囲(%1, %2)-(%3, %4)")).arg(0).arg(0).arg(0).arg(0),
+      190);
+  StatusBar->AddPanel(
+      text(QT_TRANSLATE_NOOP("TMainForm", "表示範囲(%1, %2)-(%3, %4)")).arg(0).arg(0).arg(0).arg(0),
+      120);
 }
 
 bool TMainForm::Init() {
@@ -165,9 +173,12 @@ void TMainForm::FormatTittle() {
     const int layer = LayerForm->GetCurrentLayerIndex();
     if (layer >= 0) layerName = Map->GetLayerName(layer);
   }
-  const std::string title = "Brimwell " + MapName + "(" +
-                            std::to_string(Records.header.bitsPerCell) + "bit) " + " @ " +
-                            std::to_string(zoom) + "%" + "(" + layerName + ")";
+  // A project's name is its file's; only the name of a new map is interface text.
+  const std::string name = FileName.empty() && MapName == kUntitled
+                               ? QCoreApplication::translate("TMainForm", kUntitled).toStdString()
+                               : MapName;
+  const std::string title = "Brimwell " + name + "(" + std::to_string(Records.header.bitsPerCell) +
+                            "bit) " + " @ " + std::to_string(zoom) + "%" + "(" + layerName + ")";
   setWindowTitle(QString::fromStdString(title));
   ToolButtonMediator();
 }

@@ -360,6 +360,8 @@ class TMainForm : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void AssignZoomShortcuts();
+  // Menus, hints and title again in the language just chosen.
+  void RetranslateUi();
   // MainFormShell.cpp
   void CreateStatusPanels();
   void CreateView();
@@ -367,6 +369,8 @@ class TMainForm : public QMainWindow {
   // MainFormView.cpp
   TLayerDrawing LayerDrawing() const;
   void UpdateVisibleRangePanel();
+  // All three panels again, for a new language.
+  void UpdateStatusPanels();
   void SetStatusText(int panel, const std::string& text);
   void FrameOnBackBuffer(const TFrameRect& frame, uint32_t colour);
   // MainFormLayout.cpp

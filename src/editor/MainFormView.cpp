@@ -1,6 +1,7 @@
 // The map view's drawing: the layers, the floating block, part numbers, grid, selection and
 // cursor frames into the back buffer, the back buffer onto the window, and the status texts
 // that follow the view.
+#include <QCoreApplication>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -41,9 +42,16 @@ QSize CellsToDraw(const TMainForm& form, int column, int row, int columns, int r
                CellsToDraw(row, rows, visibleRows, Map->GetHeight(), form.ScrollY));
 }
 
-std::string RangeText(const char* prefix, int x0, int y0, int x1, int y1) {
-  return prefix + std::to_string(x0) + ", " + std::to_string(y0) + ")-(" + std::to_string(x1) +
-         ", " + std::to_string(y1) + ")";
+const char kSelectionRange[] = QT_TRANSLATE_NOOP("TMainForm", "選択範囲(%1, %2)-(%3, %4)");
+const char kVisibleRange[] = QT_TRANSLATE_NOOP("TMainForm", "表示範囲(%1, %2)-(%3, %4)");
+
+std::string RangeText(const char* format, int x0, int y0, int x1, int y1) {
+  return QCoreApplication::translate("TMainForm", format)
+      .arg(x0)
+      .arg(y0)
+      .arg(x1)
+      .arg(y1)
+      .toStdString();
 }
 
 }  // namespace
@@ -74,11 +82,20 @@ void TMainForm::UpdateFullCanvas() {
   ToolButtonMediator();
 }
 
+void TMainForm::UpdateStatusPanels() {
+  if (!Map || !StatusBar) return;
+  UpdateCursorPanel(LastCell, LastCell + QPoint(ScrollX, ScrollY));
+  TCellRange s = Selection;
+  FixSelection(s);
+  SetStatusText(1, RangeText(kSelectionRange, s.x, s.y, s.x + s.dx, s.y + s.dy));
+  UpdateVisibleRangePanel();
+}
+
 void TMainForm::UpdateVisibleRangePanel() {
   const int across = ViewWidth / CellWidth, down = ViewHeight / CellHeight;
   const int lastColumn = Map->GetWidth() < across ? Map->GetWidth() - 1 : across + ScrollX - 1;
   const int lastRow = Map->GetHeight() < down ? Map->GetHeight() - 1 : down + ScrollY - 1;
-  SetStatusText(2, RangeText("表示範囲(", ScrollX, ScrollY, lastColumn, lastRow));
+  SetStatusText(2, RangeText(kVisibleRange, ScrollX, ScrollY, lastColumn, lastRow));
 }
 
 void TMainForm::UpdateCanvas(int column, int row, int dx, int dy) {
@@ -200,7 +217,7 @@ void TMainForm::DrawCurrentSelection() {
     painter.setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
     painter.drawRect(OutlineRect(left, top, right, bottom));
   }
-  SetStatusText(1, RangeText("選択範囲(", s.x, s.y, s.x + s.dx, s.y + s.dy));
+  SetStatusText(1, RangeText(kSelectionRange, s.x, s.y, s.x + s.dx, s.y + s.dy));
 }
 
 void TMainForm::DrawActiveGridLine(int x, int y) {

@@ -11,14 +11,14 @@ void PrepareToolBar(QToolBar* bar) {
   bar->setFloatable(false);
 }
 
-QToolButton* AddToolBarButton(QToolBar* bar, const char* image, const char* hint) {
+QToolButton* AddToolBarButton(QToolBar* bar, const char* image, const QString& hint) {
   auto* button = new QToolButton(bar);
   button->setIcon(ToolbarImage(image));
   button->setIconSize(QSize(18, 18));
   button->setFixedSize(25, 24);
   button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setToolTip(QString::fromUtf8(hint));
+  button->setToolTip(hint);
   bar->addWidget(button);
   return button;
 }

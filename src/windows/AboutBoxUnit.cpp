@@ -15,12 +15,12 @@
 
 namespace {
 
-const char* const kTotalPhysical = "メモリ合計        : ";
-const char* const kAvailablePhysical = "利用可能メモリ  : ";
-const char* const kMemoryLoad = "メモリ使用率     :";
-const char* const kHeapAllocated = "動的メモリの使用量　　: ";
-const char* const kHeapAddressSpace = "使用可能アドレス領域 : ";
-const char* const kHeapFree = "現在の使用可能メモリ : ";
+const char* const kTotalPhysical = QT_TRANSLATE_NOOP("TAboutBox", "メモリ合計        : ");
+const char* const kAvailablePhysical = QT_TRANSLATE_NOOP("TAboutBox", "利用可能メモリ  : ");
+const char* const kMemoryLoad = QT_TRANSLATE_NOOP("TAboutBox", "メモリ使用率     :");
+const char* const kHeapAllocated = QT_TRANSLATE_NOOP("TAboutBox", "動的メモリの使用量　　: ");
+const char* const kHeapAddressSpace = QT_TRANSLATE_NOOP("TAboutBox", "使用可能アドレス領域 : ");
+const char* const kHeapFree = QT_TRANSLATE_NOOP("TAboutBox", "現在の使用可能メモリ : ");
 
 constexpr int kAnimationMs = 30;
 
@@ -44,7 +44,7 @@ QString VersionText() {
 }
 
 QLabel* FigureLine(const char* text, uint64_t bytes, QWidget* parent) {
-  return new QLabel(QString::fromUtf8(text) + FormatMemoryFigure(bytes), parent);
+  return new QLabel(TAboutBox::tr(text) + FormatMemoryFigure(bytes), parent);
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ TAboutBox::TAboutBox(QWidget* parent) : TAboutBox(ReadMemoryStatus(), parent) {}
 TAboutBox::TAboutBox(const MemoryStatus& memory, QWidget* parent)
     : QDialog(parent),
       ProgramIcon(new QLabel(this)),
-      ProductName(new QLabel(QStringLiteral("汎用MapEditor 'Brimwell'"), this)),
+      ProductName(new QLabel(tr("汎用MapEditor 'Brimwell'"), this)),
       Version(new QLabel(VersionText(), this)),
       Gauge(new QProgressBar(this)),
       timer_(new QTimer(this)),
@@ -84,10 +84,10 @@ TAboutBox::TAboutBox(const MemoryStatus& memory, QWidget* parent)
 }
 
 QWidget* TAboutBox::MakePhysicalGroup(const MemoryStatus& memory) {
-  auto* group = new QGroupBox(QStringLiteral("物理メモリ"), this);
+  auto* group = new QGroupBox(tr("物理メモリ"), this);
   PhysicalLines[0] = FigureLine(kTotalPhysical, memory.totalPhysical, group);
   PhysicalLines[1] = FigureLine(kAvailablePhysical, memory.availablePhysical, group);
-  PhysicalLines[2] = new QLabel(QString::fromUtf8(kMemoryLoad), group);
+  PhysicalLines[2] = new QLabel(tr(kMemoryLoad), group);
   Gauge->setRange(0, 100);
   Gauge->setValue(0);
   Gauge->setTextVisible(false);
@@ -106,7 +106,7 @@ QWidget* TAboutBox::MakePhysicalGroup(const MemoryStatus& memory) {
 }
 
 QWidget* TAboutBox::MakeHeapGroup(const MemoryStatus& memory) {
-  auto* group = new QGroupBox(QStringLiteral("アプリケーション"), this);
+  auto* group = new QGroupBox(tr("アプリケーション"), this);
   HeapLines[0] = FigureLine(kHeapAllocated, memory.heapAllocated, group);
   HeapLines[1] = FigureLine(kHeapAddressSpace, memory.heapAddressSpace, group);
   HeapLines[2] = FigureLine(kHeapFree, memory.heapFree, group);

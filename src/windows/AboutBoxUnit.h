@@ -1,6 +1,7 @@
 #pragma once
 // The version dialog: program name, version, and the memory figures with an animated usage
 // gauge and caption.
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "windows/AboutBoxFigures.h"
@@ -10,6 +11,8 @@ class QProgressBar;
 class QTimer;
 
 class TAboutBox : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TAboutBox)
+
  public:
   // The caption's text once its animation has filled it in.
   static const QString kCaption;

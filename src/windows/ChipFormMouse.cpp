@@ -49,27 +49,31 @@ void TChipForm::FormMouseMove(int x, int y) {
     Selection.active = 1;
     UpdateFullCanvas();
   }
+  ShowCursorStatus(cell);
+}
+
+void TChipForm::ShowCursorStatus(const QPoint& cell) {
   const int column = cell.x() + ScrollX, row = cell.y() + ScrollY;
   if (column >= 0 && row >= 0 && column < PartsPerRow && row < PartsPerRow)
-    SetStatusText(
-        0,
-        QStringLiteral("座標(%1, %2)=(%3)").arg(column).arg(row).arg(row * PartsPerRow + column));
+    SetStatusText(0, tr("座標(%1, %2)=(%3)").arg(column).arg(row).arg(row * PartsPerRow + column));
   else
-    SetStatusText(0, QStringLiteral("座標(有効パーツ範囲外)"));
+    SetStatusText(0, tr("座標(有効パーツ範囲外)"));
 }
 
 void TChipForm::FormMouseUp(int, int) {
   Dragging = false;
   FixSelection(Selection);
-  const TCellRange& s = Selection;
-  SetStatusText(
-      1, QStringLiteral("範囲(%1, %2)-(%3, %4)").arg(s.x).arg(s.y).arg(s.x + s.dx).arg(s.y + s.dy));
-  if (!s.active)
-    SetStatusText(2, QStringLiteral("選択なし"));
-  else if (s.dx > 0 || s.dy > 0)
-    SetStatusText(
-        2, QStringLiteral("選択(%1 ... %2)").arg(s.index).arg(s.dy * PartsPerRow + s.index + s.dx));
-  else
-    SetStatusText(2, QStringLiteral("選択(%1)").arg(s.index));
+  ShowSelectionStatus();
   UpdateFullCanvas();
+}
+
+void TChipForm::ShowSelectionStatus() {
+  const TCellRange& s = Selection;
+  SetStatusText(1, tr("範囲(%1, %2)-(%3, %4)").arg(s.x).arg(s.y).arg(s.x + s.dx).arg(s.y + s.dy));
+  if (!s.active)
+    SetStatusText(2, tr("選択なし"));
+  else if (s.dx > 0 || s.dy > 0)
+    SetStatusText(2, tr("選択(%1 ... %2)").arg(s.index).arg(s.dy * PartsPerRow + s.index + s.dx));
+  else
+    SetStatusText(2, tr("選択(%1)").arg(s.index));
 }

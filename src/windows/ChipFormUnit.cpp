@@ -2,6 +2,7 @@
 #include "windows/ChipFormUnit.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QToolBar>
 #include <QToolButton>
 #include <new>
@@ -16,8 +17,7 @@
 #include "windows/ChipView.h"
 #include "windows/LayerFormUnit.h"
 
-TChipForm::TChipForm(QWidget* parent)
-    : TToolWindow(parent, QStringLiteral("パーツ"), &TMainForm::P3) {
+TChipForm::TChipForm(QWidget* parent) : TToolWindow(parent, QString(), &TMainForm::P3) {
   FormCreate();
 }
 
@@ -41,22 +41,21 @@ void TChipForm::FormCreate() {
                               Qt::QueuedConnection);
     return;
   }
+  RetranslateUi();
   if (MainForm) Place(MainForm->Records.chipWin);
   show();
 }
 
 void TChipForm::CreateToolBar() {
   ToolBar = MakeToolBar();
-  ToolButton2 = AddToolButton(ToolBar, "open", "画像を読み込み、カレントレイヤーに関連付けます",
-                              [this] { ToolButton2Click(); });
-  ToolButton3 = AddToolButton(ToolBar, "closeimage", "表示されている画像を閉じます",
-                              [this] { ToolButton3Click(); });
+  ToolButton2 = AddToolButton(ToolBar, "open", QString(), [this] { ToolButton2Click(); });
+  ToolButton3 = AddToolButton(ToolBar, "closeimage", QString(), [this] { ToolButton3Click(); });
   ToolButton3->setEnabled(false);
   ToolBar->addSeparator();
-  ToolButton5 = AddToolButton(ToolBar, "zoomin", "表示拡大", [this] { ToolButton5Click(); });
-  ToolButton6 = AddToolButton(ToolBar, "zoomout", "表示縮小", [this] { ToolButton6Click(); });
+  ToolButton5 = AddToolButton(ToolBar, "zoomin", QString(), [this] { ToolButton5Click(); });
+  ToolButton6 = AddToolButton(ToolBar, "zoomout", QString(), [this] { ToolButton6Click(); });
   ToolBar->addSeparator();
-  ToolButton13 = AddToolButton(ToolBar, "fold", "最小化", [this] { ToolButton13Click(); });
+  ToolButton13 = AddToolButton(ToolBar, "fold", QString(), [this] { ToolButton13Click(); });
 }
 
 void TChipForm::CreateBars() {
@@ -72,9 +71,28 @@ void TChipForm::CreateBars() {
     });
   }
   StatusBar = new TStatusBar(this);
-  StatusBar->AddPanel(QStringLiteral("座標(0, 0)"), 150);
-  StatusBar->AddPanel(QStringLiteral("範囲(0, 0)-(0, 0)"), 150);
-  StatusBar->AddPanel(QStringLiteral("選択(0)"), 120);
+  StatusBar->AddPanel(tr("座標(%1, %2)").arg(0).arg(0), 150);
+  StatusBar->AddPanel(tr("範囲(%1, %2)-(%3, %4)").arg(0).arg(0).arg(0).arg(0), 150);
+  StatusBar->AddPanel(tr("選択(%1)").arg(0), 120);
+}
+
+void TChipForm::RetranslateUi() {
+  setWindowTitle(tr("パーツ"));
+  ToolButton2->setToolTip(tr("画像を読み込み、カレントレイヤーに関連付けます"));
+  ToolButton3->setToolTip(tr("表示されている画像を閉じます"));
+  ToolButton5->setToolTip(tr("表示拡大"));
+  ToolButton6->setToolTip(tr("表示縮小"));
+  ToolButton13->setToolTip(FoldHint());
+}
+
+// The status texts follow the mouse; a new language shows where it last was.
+void TChipForm::changeEvent(QEvent* event) {
+  TToolWindow::changeEvent(event);
+  if (event->type() != QEvent::LanguageChange || !StatusBar || windowTitle() == tr("パーツ"))
+    return;
+  RetranslateUi();
+  ShowCursorStatus(LastCell);
+  ShowSelectionStatus();
 }
 
 void TChipForm::Init() {
@@ -119,10 +137,10 @@ bool TChipForm::SetCurrentData(TModified& block) const {
 void TChipForm::Selectchip(int part) {
   if (part < 0 || PartsPerRow == 0) {
     Selection.active = 0;
-    SetStatusText(2, QStringLiteral("選択なし"));
+    SetStatusText(2, tr("選択なし"));
   } else {
     Selection = {1, part % PartsPerRow, part / PartsPerRow, 0, 0, part};
-    SetStatusText(2, QStringLiteral("選択(%1)").arg(part));
+    SetStatusText(2, tr("選択(%1)").arg(part));
   }
   UpdateFullCanvas();
 }

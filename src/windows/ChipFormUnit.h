@@ -9,6 +9,7 @@
 //
 // View coordinates: x from the window's left edge, y from the toolbar's bottom edge; the view
 // widget sits there, so its own coordinates are view coordinates.
+#include <QCoreApplication>
 #include <QPoint>
 #include <QStringList>
 #include <memory>
@@ -26,6 +27,8 @@ class TScrollBar;
 class TStatusBar;
 
 class TChipForm : public TToolWindow {
+  Q_DECLARE_TR_FUNCTIONS(TChipForm)
+
  public:
   explicit TChipForm(QWidget* parent);
   ~TChipForm() override;
@@ -111,6 +114,7 @@ class TChipForm : public TToolWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -137,6 +141,10 @@ class TChipForm : public TToolWindow {
   // ChipFormMouse.cpp
   void ShowPixelColour(int x, int y);
   void SetStatusText(int panel, const QString& text);
+  void ShowCursorStatus(const QPoint& cell);
+  void ShowSelectionStatus();
+  // Title and hints in the current language.
+  void RetranslateUi();
 
   bool checkingFiles_ = false;  // a reload question is open
 };

@@ -11,16 +11,15 @@ TCopyLayerDialog::TCopyLayerDialog(QWidget* parent)
       NameEdit(new QLineEdit(this)),
       OKButton(MakeAcceptButton(QStringLiteral("OK"), this)),
       CancelButton(MakeCancelButton(this)) {
-  setWindowTitle(QStringLiteral("レイヤーの複製"));
+  setWindowTitle(tr("レイヤーの複製"));
   SrcNameLabel->setObjectName(QStringLiteral("SrcNameLabel"));
   SrcNameLabel->setTextFormat(Qt::PlainText);  // a layer name is not markup
   NameEdit->setObjectName(QStringLiteral("NameEdit"));
   NameEdit->setMinimumWidth(200);
   OKButton->setDefault(true);
 
-  SetFixedLayout(MakeFormLayout(
-      {{QStringLiteral("複製元"), SrcNameLabel}, {QStringLiteral("新規名称"), NameEdit}}, OKButton,
-      CancelButton, this));
+  SetFixedLayout(MakeFormLayout({{tr("複製元"), SrcNameLabel}, {tr("新規名称"), NameEdit}},
+                                OKButton, CancelButton, this));
 }
 
 void TCopyLayerDialog::SetSourceName(const QString& name) {

@@ -1,5 +1,7 @@
 #pragma once
 // The copy-layer dialog: shows the source layer's name and asks for the copy's name.
+#include <QCoreApplication>
+
 #include "windows/CenteredDialog.h"
 
 class QLabel;
@@ -7,6 +9,8 @@ class QLineEdit;
 class QPushButton;
 
 class TCopyLayerDialog : public CenteredDialog {
+  Q_DECLARE_TR_FUNCTIONS(TCopyLayerDialog)
+
  public:
   explicit TCopyLayerDialog(QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "windows/DialogSupport.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,7 +33,9 @@ int FieldValue(const QLineEdit* field, int whenEmpty) {
 }
 
 void ShowErrorBox(QWidget* owner, const std::string& text) {
-  Prompter().MessageBox(owner, text, "エラー", MsgIcon::Error, MsgButtons::OK);
+  Prompter().MessageBox(owner, text,
+                        QCoreApplication::translate("DialogSupport", "エラー").toStdString(),
+                        MsgIcon::Error, MsgButtons::OK);
 }
 
 bool AcceptFieldRange(QWidget* owner, QLineEdit* field, std::optional<int> value, int lo, int hi,
@@ -50,8 +53,11 @@ int MaxPartNumber(int bitsPerCell) {
 }
 
 std::string PartRangeMessage(int bitsPerCell) {
-  return bitsPerCell == 8 ? "0から255までの値を指定してください。"
-                          : "0から65535までの値を指定してください。";
+  const char* text =
+      bitsPerCell == 8
+          ? QT_TRANSLATE_NOOP("DialogSupport", "0から255までの値を指定してください。")
+          : QT_TRANSLATE_NOOP("DialogSupport", "0から65535までの値を指定してください。");
+  return QCoreApplication::translate("DialogSupport", text).toStdString();
 }
 
 bool AcceptPartNumberField(QWidget* owner, const QLineEdit* field, int bitsPerCell) {
@@ -66,7 +72,8 @@ QPushButton* MakeAcceptButton(const QString& text, QDialog* dialog) {
 }
 
 QPushButton* MakeCancelButton(QDialog* dialog) {
-  return MakeButton(QStringLiteral("キャンセル"), dialog, &QDialog::reject);
+  return MakeButton(QCoreApplication::translate("DialogSupport", "キャンセル"), dialog,
+                    &QDialog::reject);
 }
 
 QBoxLayout* MakeButtonRow(QPushButton* ok, QPushButton* cancel) {

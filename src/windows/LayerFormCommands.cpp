@@ -105,14 +105,14 @@ void TLayerForm::OpenCurrentLayerSetting() {
   if (!Map || layer < 0) return;
   const TMapChip* chip = Map->GetLayerChip(layer);
   TNewLayerDialog dialog(this);
-  dialog.setWindowTitle(QStringLiteral("レイヤー設定"));
+  dialog.setWindowTitle(tr("レイヤー設定"));
   dialog.SetLayerName(QString::fromStdString(Map->GetLayerName(layer)));
   QStringList items = ChipFileNames();
   const int none = items.size();
-  items << QStringLiteral("参照なし");
+  items << tr("参照なし");
   dialog.SetChipSetItems(items);
   dialog.SetChipSetText(chip ? QString::fromStdString(FileNamePart(chip->FileName))
-                             : QStringLiteral("参照なし"));
+                             : tr("参照なし"));
   if (dialog.exec() != QDialog::Accepted) return;
   const QString name = dialog.LayerName();
   Map->SetLayerName(layer, name.toStdString());

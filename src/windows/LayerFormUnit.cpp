@@ -1,6 +1,7 @@
 // Creation, reset, adding layers and the queries the rest of the editor asks.
 #include "windows/LayerFormUnit.h"
 
+#include <QEvent>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,8 +24,7 @@ const int kMaxLayers = 255;
 
 }  // namespace
 
-TLayerForm::TLayerForm(QWidget* parent)
-    : TToolWindow(parent, QStringLiteral("レイヤー"), &TMainForm::L2) {
+TLayerForm::TLayerForm(QWidget* parent) : TToolWindow(parent, QString(), &TMainForm::L2) {
   CreateToolBar();
   CheckList = new TLayerCheckList(this, this);
   CheckList->setEnabled(false);
@@ -43,7 +43,7 @@ TLayerForm::TLayerForm(QWidget* parent)
   layout->addWidget(StatusBar);
   CreatePopupMenu();
   if (MainForm) Place(MainForm->Records.layerWin);
-  UpdateLayerCount();
+  RetranslateUi();
   show();
   CheckDelLayerButton();
 }
@@ -51,30 +51,46 @@ TLayerForm::TLayerForm(QWidget* parent)
 void TLayerForm::CreateToolBar() {
   ToolBar1 = MakeToolBar();
   ToolBar1->addSeparator();
-  AddLayerToolButton = AddToolButton(ToolBar1, "addlayer", "新規レイヤーを作成",
-                                     [this] { AddLayerToolButtonClick(); });
+  AddLayerToolButton =
+      AddToolButton(ToolBar1, "addlayer", QString(), [this] { AddLayerToolButtonClick(); });
   CopyLayerToolButton =
-      AddToolButton(ToolBar1, "copylayer", "選択レイヤーを複製", [this] { CopyCurrentLayer(); });
+      AddToolButton(ToolBar1, "copylayer", QString(), [this] { CopyCurrentLayer(); });
   DelLayerToolButton =
-      AddToolButton(ToolBar1, "dellayer", "選択レイヤーを削除", [this] { DeleteCurrentLayer(); });
+      AddToolButton(ToolBar1, "dellayer", QString(), [this] { DeleteCurrentLayer(); });
   DelLayerToolButton->setEnabled(false);
-  LayerOptToolButton = AddToolButton(ToolBar1, "layeropt", "選択レイヤーの設定ウィンドウを開く",
-                                     [this] { OpenCurrentLayerSetting(); });
+  LayerOptToolButton =
+      AddToolButton(ToolBar1, "layeropt", QString(), [this] { OpenCurrentLayerSetting(); });
   ToolBar1->addSeparator();
-  ToolButton4 = AddToolButton(ToolBar1, "fold", "最小化", [this] { ToolButton4Click(); });
+  ToolButton4 = AddToolButton(ToolBar1, "fold", QString(), [this] { ToolButton4Click(); });
 }
 
 void TLayerForm::CreatePopupMenu() {
   PopupMenu1 = new QMenu(this);
-  CopyLayerMenuItem = PopupMenu1->addAction(QStringLiteral("レイヤーを複製..."), this,
-                                            [this] { CopyCurrentLayer(); });
-  DeleteLayerMenuItem = PopupMenu1->addAction(QStringLiteral("レイヤーを削除"), this,
-                                              [this] { DeleteCurrentLayer(); });
-  MergeLayerMenuItem = PopupMenu1->addAction(QStringLiteral("下のレイヤーと合成"), this,
-                                             [this] { MergeCurrentLayer(); });
+  CopyLayerMenuItem = PopupMenu1->addAction(QString(), this, [this] { CopyCurrentLayer(); });
+  DeleteLayerMenuItem = PopupMenu1->addAction(QString(), this, [this] { DeleteCurrentLayer(); });
+  MergeLayerMenuItem = PopupMenu1->addAction(QString(), this, [this] { MergeCurrentLayer(); });
   PopupMenu1->addSeparator();
-  LayerSettingMenuItem = PopupMenu1->addAction(QStringLiteral("レイヤー設定..."), this,
-                                               [this] { OpenCurrentLayerSetting(); });
+  LayerSettingMenuItem =
+      PopupMenu1->addAction(QString(), this, [this] { OpenCurrentLayerSetting(); });
+}
+
+void TLayerForm::RetranslateUi() {
+  setWindowTitle(tr("レイヤー"));
+  AddLayerToolButton->setToolTip(tr("新規レイヤーを作成"));
+  CopyLayerToolButton->setToolTip(tr("選択レイヤーを複製"));
+  DelLayerToolButton->setToolTip(tr("選択レイヤーを削除"));
+  LayerOptToolButton->setToolTip(tr("選択レイヤーの設定ウィンドウを開く"));
+  ToolButton4->setToolTip(FoldHint());
+  CopyLayerMenuItem->setText(tr("レイヤーを複製..."));
+  DeleteLayerMenuItem->setText(tr("レイヤーを削除"));
+  MergeLayerMenuItem->setText(tr("下のレイヤーと合成"));
+  LayerSettingMenuItem->setText(tr("レイヤー設定..."));
+  UpdateLayerCount();
+}
+
+void TLayerForm::changeEvent(QEvent* event) {
+  TToolWindow::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) RetranslateUi();
 }
 
 void TLayerForm::Init() {
@@ -105,7 +121,7 @@ bool TLayerForm::AddLayer(const std::string& name) {
   TNewLayerDialog dialog(this);
   dialog.SetLayerName(QStringLiteral("レイヤー%1").arg(Map->LayerCount()));
   dialog.SetChipSetItems(ChipFileNames());
-  dialog.SetChipSetText(QStringLiteral("参照なし"));
+  dialog.SetChipSetText(tr("参照なし"));
   if (dialog.exec() != QDialog::Accepted) return false;
   TMapChip* chip = ChipForm ? ChipForm->GetMapChipAddr(dialog.ChosenChipSetIndex()) : nullptr;
   return AddNamedLayer(dialog.LayerName().toStdString(), chip);
@@ -154,7 +170,7 @@ void TLayerForm::CheckDelLayerButton() {
 }
 
 void TLayerForm::UpdateLayerCount() {
-  StatusBar->SetPanelText(0, QStringLiteral("レイヤー数：%1").arg(CheckList->count()));
+  StatusBar->SetPanelText(0, tr("レイヤー数：%1").arg(CheckList->count()));
 }
 
 int TLayerForm::GetCurrentMapIndex() const {

@@ -5,6 +5,7 @@
 //   LayerFormUnit.cpp      creation, reset, adding layers, the queries the editor asks
 //   LayerFormCommands.cpp  copying, deleting, merging, reordering, the layer settings
 //   LayerFormList.cpp      what the list's mouse, keys and check boxes do, folding
+#include <QCoreApplication>
 #include <QPoint>
 #include <QStringList>
 #include <cstdint>
@@ -21,6 +22,8 @@ class TStatusBar;
 struct TMapChip;
 
 class TLayerForm : public TToolWindow {
+  Q_DECLARE_TR_FUNCTIONS(TLayerForm)
+
  public:
   // The check boxes take the list's first 14 pixels: no drops, popup or double click there.
   static constexpr int kCheckBoxColumn = 14;
@@ -45,6 +48,9 @@ class TLayerForm : public TToolWindow {
   // The delete button and popup item are enabled with two rows or more.
   void CheckDelLayerButton();
   void AddLayerToolButtonClick();
+
+  // Window title, hints, popup items and the layer count in the current language.
+  void RetranslateUi();
 
   // --- commands (LayerFormCommands.cpp) -----------------------------------------------------
   void CopyCurrentLayer();
@@ -84,6 +90,7 @@ class TLayerForm : public TToolWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   // LayerFormUnit.cpp

@@ -10,17 +10,17 @@
 #include "windows/DialogSupport.h"
 
 TNewDialog::TNewDialog(QWidget* parent) : CenteredDialog(parent) {
-  setWindowTitle(QStringLiteral("新規マップの作成"));
+  setWindowTitle(tr("新規マップの作成"));
   setWindowFlag(Qt::WindowStaysOnTopHint);
   auto* grid = new QGridLayout;
-  Edit1 = AddSizeRow(grid, 0, "マップの横幅(Width):", "チップ", "100", 5);
-  Edit2 = AddSizeRow(grid, 1, "マップの縦幅(Height):", "チップ", "100", 5);
-  Edit3 = AddSizeRow(grid, 2, "1チップの横幅(Width):", "Pixel", "32", 3);
-  Edit4 = AddSizeRow(grid, 3, "1チップの縦幅(Height):", "Pixel", "32", 3);
+  Edit1 = AddSizeRow(grid, 0, QT_TR_NOOP("マップの横幅(Width):"), QT_TR_NOOP("チップ"), "100", 5);
+  Edit2 = AddSizeRow(grid, 1, QT_TR_NOOP("マップの縦幅(Height):"), QT_TR_NOOP("チップ"), "100", 5);
+  Edit3 = AddSizeRow(grid, 2, QT_TR_NOOP("1チップの横幅(Width):"), QT_TR_NOOP("Pixel"), "32", 3);
+  Edit4 = AddSizeRow(grid, 3, QT_TR_NOOP("1チップの縦幅(Height):"), QT_TR_NOOP("Pixel"), "32", 3);
 
-  grid->addWidget(new QLabel(QStringLiteral("データサイズ:"), this), 4, 0);
-  RadioButton1 = new QRadioButton(QStringLiteral("8ビット"), this);
-  RadioButton2 = new QRadioButton(QStringLiteral("16ビット"), this);
+  grid->addWidget(new QLabel(tr("データサイズ:"), this), 4, 0);
+  RadioButton1 = new QRadioButton(tr("8ビット"), this);
+  RadioButton2 = new QRadioButton(tr("16ビット"), this);
   RadioButton1->setChecked(true);
   auto* radios = new QHBoxLayout;
   radios->addWidget(RadioButton1);
@@ -57,9 +57,9 @@ QLineEdit* TNewDialog::AddSizeRow(QGridLayout* grid, int row, const char* label,
                                   const char* text, int maxLength) {
   auto* edit = new QLineEdit(QString::fromUtf8(text), this);
   edit->setMaxLength(maxLength);
-  grid->addWidget(new QLabel(QString::fromUtf8(label), this), row, 0);
+  grid->addWidget(new QLabel(tr(label), this), row, 0);
   grid->addWidget(edit, row, 1);
-  grid->addWidget(new QLabel(QString::fromUtf8(unit), this), row, 2);
+  grid->addWidget(new QLabel(tr(unit), this), row, 2);
   return edit;
 }
 
@@ -71,11 +71,10 @@ void TNewDialog::UpdateInfo() {
   ByteSize = RadioButton1->isChecked() ? 1 : 2;
   // Wide enough for five-digit sizes of any value the fields can hold.
   const long long dataSize = static_cast<long long>(MapWidth) * MapHeight * ByteSize + 20;
-  Label10->setText(QStringLiteral("FMFデータサイズ：%1 byte").arg(dataSize));
+  Label10->setText(tr("FMFデータサイズ：%1 byte").arg(dataSize));
   const long long parts = ByteSize == 1 ? 16 : 256;
-  Label11->setText(QStringLiteral("最大パーツ画像サイズ：%1 * %2 pixel")
-                       .arg(parts * PartWidth)
-                       .arg(parts * PartHeight));
+  Label11->setText(
+      tr("最大パーツ画像サイズ：%1 * %2 pixel").arg(parts * PartWidth).arg(parts * PartHeight));
 }
 
 int TNewDialog::BitsPerCell() const {
@@ -84,7 +83,7 @@ int TNewDialog::BitsPerCell() const {
 
 bool TNewDialog::CheckField(QLineEdit* edit, int low, int high, const char* message, int& value) {
   const int checked = FieldValue(edit, 2);
-  if (!AcceptFieldRange(this, edit, checked, low, high, message)) return false;
+  if (!AcceptFieldRange(this, edit, checked, low, high, tr(message).toStdString())) return false;
   value = checked;
   return true;
 }
@@ -92,13 +91,15 @@ bool TNewDialog::CheckField(QLineEdit* edit, int low, int high, const char* mess
 void TNewDialog::OKButtonClick() {
   UpdateInfo();
   int unusedWidth = 0, unusedHeight = 0;
-  if (!CheckField(Edit1, 2, 10000, "横幅は2パーツ以上10000パーツ以下を指定してください。",
-                  MapWidth) ||
-      !CheckField(Edit2, 2, 10000, "高さは2パーツ以上10000パーツ以下を指定してください。",
-                  MapHeight) ||
-      !CheckField(Edit3, 2, 255, "1チップの横幅は2Pixel以上255Pixel以下を指定してください。",
+  if (!CheckField(Edit1, 2, 10000,
+                  QT_TR_NOOP("横幅は2パーツ以上10000パーツ以下を指定してください。"), MapWidth) ||
+      !CheckField(Edit2, 2, 10000,
+                  QT_TR_NOOP("高さは2パーツ以上10000パーツ以下を指定してください。"), MapHeight) ||
+      !CheckField(Edit3, 2, 255,
+                  QT_TR_NOOP("1チップの横幅は2Pixel以上255Pixel以下を指定してください。"),
                   unusedWidth) ||
-      !CheckField(Edit4, 2, 255, "1チップの高さは2Pixel以上255Pixel以下を指定してください。",
+      !CheckField(Edit4, 2, 255,
+                  QT_TR_NOOP("1チップの高さは2Pixel以上255Pixel以下を指定してください。"),
                   unusedHeight))
     return;
   accept();

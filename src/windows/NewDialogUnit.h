@@ -2,6 +2,8 @@
 // The new-map dialog: map size in cells, part size in pixels and 8 or 16 bits per cell, with
 // the FMF size and the largest parts image shown while typing. OK closes only when all four
 // sizes are in range.
+#include <QCoreApplication>
+
 #include "windows/CenteredDialog.h"
 
 class QLabel;
@@ -10,6 +12,8 @@ class QPushButton;
 class QRadioButton;
 
 class TNewDialog : public CenteredDialog {
+  Q_DECLARE_TR_FUNCTIONS(TNewDialog)
+
  public:
   explicit TNewDialog(QWidget* parent = nullptr);
 

@@ -11,16 +11,15 @@ TNewLayerDialog::TNewLayerDialog(QWidget* parent)
       ChipSetCombo(new ChoiceComboBox(this)),
       OKButton(MakeAcceptButton(QStringLiteral("OK"), this)),
       CancelButton(MakeCancelButton(this)) {
-  setWindowTitle(QStringLiteral("新規レイヤーの作成"));
+  setWindowTitle(tr("新規レイヤーの作成"));
   NameEdit->setObjectName(QStringLiteral("NameEdit"));
-  NameEdit->setToolTip(QStringLiteral("レイヤーの名前を入力します"));
+  NameEdit->setToolTip(tr("レイヤーの名前を入力します"));
   NameEdit->setMinimumWidth(200);
   ChipSetCombo->setObjectName(QStringLiteral("ChipSetCombo"));
   OKButton->setDefault(true);
 
-  SetFixedLayout(MakeFormLayout(
-      {{QStringLiteral("レイヤー名"), NameEdit}, {QStringLiteral("チップセット"), ChipSetCombo}},
-      OKButton, CancelButton, this));
+  SetFixedLayout(MakeFormLayout({{tr("レイヤー名"), NameEdit}, {tr("チップセット"), ChipSetCombo}},
+                                OKButton, CancelButton, this));
 }
 
 void TNewLayerDialog::SetLayerName(const QString& name) {

@@ -1,6 +1,8 @@
 #pragma once
 // The new-layer dialog, which also serves as the layer-settings dialog: a name and the parts
 // image ("チップセット") of a layer.
+#include <QCoreApplication>
+
 #include "windows/CenteredDialog.h"
 
 class ChoiceComboBox;
@@ -8,6 +10,8 @@ class QLineEdit;
 class QPushButton;
 
 class TNewLayerDialog : public CenteredDialog {
+  Q_DECLARE_TR_FUNCTIONS(TNewLayerDialog)
+
  public:
   explicit TNewLayerDialog(QWidget* parent = nullptr);
 

@@ -14,15 +14,15 @@
 TPrefsForm::TPrefsForm(int bitsPerCell, QWidget* parent)
     : CenteredDialog(parent),
       PageControl1(new QTabWidget(this)),
-      CheckBox2(new QCheckBox(QStringLiteral("画像のパスはBWPファイルからの相対パスで保存する"))),
-      CheckBox1(new QCheckBox(QStringLiteral("透明パーツを有効にする"))),
-      Label1(new QLabel(QStringLiteral("パーツ番号:"))),
+      CheckBox2(new QCheckBox(tr("画像のパスはBWPファイルからの相対パスで保存する"))),
+      CheckBox1(new QCheckBox(tr("透明パーツを有効にする"))),
+      Label1(new QLabel(tr("パーツ番号:"))),
       Edit1(new QLineEdit),
       Memo(new QPlainTextEdit),
       OKButton(MakeButton(QStringLiteral("OK"), this, &TPrefsForm::OKButtonClick)),
       CancelButton(MakeCancelButton(this)),
       bitsPerCell_(bitsPerCell) {
-  setWindowTitle(QStringLiteral("プロジェクト設定"));
+  setWindowTitle(tr("プロジェクト設定"));
   CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
   CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
   Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -30,8 +30,8 @@ TPrefsForm::TPrefsForm(int bitsPerCell, QWidget* parent)
   OKButton->setDefault(true);
   connect(CheckBox1, &QCheckBox::toggled, this, &TPrefsForm::CheckBox1Click);
 
-  PageControl1->addTab(MakeGeneralPage(), QStringLiteral("一般設定"));
-  PageControl1->addTab(MakeCommentPage(), QStringLiteral("コメント"));
+  PageControl1->addTab(MakeGeneralPage(), tr("一般設定"));
+  PageControl1->addTab(MakeCommentPage(), tr("コメント"));
   auto* layout = new QVBoxLayout;
   layout->addWidget(PageControl1);
   layout->addLayout(MakeButtonRow(OKButton, CancelButton));

@@ -1,5 +1,7 @@
 #pragma once
 // The project settings: relative image paths, the transparent part, the comment.
+#include <QCoreApplication>
+
 #include "windows/CenteredDialog.h"
 
 struct TProjectRecords;
@@ -11,6 +13,8 @@ class QPushButton;
 class QTabWidget;
 
 class TPrefsForm : public CenteredDialog {
+  Q_DECLARE_TR_FUNCTIONS(TPrefsForm)
+
  public:
   explicit TPrefsForm(int bitsPerCell, QWidget* parent = nullptr);
 

@@ -146,10 +146,10 @@ void TPreviewForm::paintEvent(QPaintEvent*) {
 }
 
 void TPreviewForm::UpdateStatus() {
-  QString text = QStringLiteral("表示倍率");
+  QString text = tr("表示倍率");
   if (HasLayers() && Map->GetPartWidth() > 0) {
     const int percent = (PreviewScale * 100 + Map->GetPartWidth() - 1) / Map->GetPartWidth();
-    text += QStringLiteral("@%1%").arg(percent);
+    text = tr("表示倍率@%1%").arg(percent);
   }
   StatusBar->SetPanelText(0, text);
   ToolButton2->setEnabled(PreviewScale < 4);

@@ -1,5 +1,6 @@
 #include "windows/PreviewFormUnit.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QToolBar>
 #include <QToolButton>
@@ -18,10 +19,10 @@ constexpr int kMinWidth = 120;
 
 }  // namespace
 
-TPreviewForm::TPreviewForm(QWidget* parent)
-    : TToolWindow(parent, QStringLiteral("プレビュー"), &TMainForm::N2) {
+TPreviewForm::TPreviewForm(QWidget* parent) : TToolWindow(parent, QString(), &TMainForm::N2) {
   CreateToolBar();
   CreateBars();
+  RetranslateUi();
   ResetPreview();
   show();
 }
@@ -31,10 +32,10 @@ TPreviewForm::~TPreviewForm() = default;
 void TPreviewForm::CreateToolBar() {
   ToolBar = MakeToolBar();
   ToolBar->addSeparator();
-  ToolButton2 = AddToolButton(ToolBar, "zoomin", "表示拡大", [this] { ToolButton2Click(); });
-  ToolButton3 = AddToolButton(ToolBar, "zoomout", "表示縮小", [this] { ToolButton3Click(); });
+  ToolButton2 = AddToolButton(ToolBar, "zoomin", QString(), [this] { ToolButton2Click(); });
+  ToolButton3 = AddToolButton(ToolBar, "zoomout", QString(), [this] { ToolButton3Click(); });
   ToolBar->addSeparator();
-  ToolButton5 = AddToolButton(ToolBar, "fold", "最小化", [this] { ToolButton5Click(); });
+  ToolButton5 = AddToolButton(ToolBar, "fold", QString(), [this] { ToolButton5Click(); });
   ToolBar->setFixedHeight(ToolBar->sizeHint().height());
 }
 
@@ -44,7 +45,7 @@ void TPreviewForm::CreateBars() {
   connect(HorizScrollBar, &QScrollBar::valueChanged, this, [this] { ScrollBarChange(); });
   connect(VertScrollBar, &QScrollBar::valueChanged, this, [this] { ScrollBarChange(); });
   StatusBar = new TStatusBar(this);
-  StatusBar->AddPanel(QStringLiteral("表示倍率"), 150);
+  StatusBar->AddPanel(QString(), 150);
   StatusBar->setFixedHeight(StatusBar->sizeHint().height());
 }
 
@@ -140,6 +141,19 @@ void TPreviewForm::ToolButton5Click() {
     Fold();
 }
 
+void TPreviewForm::RetranslateUi() {
+  setWindowTitle(tr("プレビュー"));
+  ToolButton2->setToolTip(tr("表示拡大"));
+  ToolButton3->setToolTip(tr("表示縮小"));
+  ToolButton5->setToolTip(FoldHint());
+  UpdateStatus();
+}
+
+void TPreviewForm::changeEvent(QEvent* event) {
+  TToolWindow::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange && StatusBar) RetranslateUi();
+}
+
 void TPreviewForm::Fold() {
   Minimized = true;
   RestoreHeight = frameGeometry().height();
@@ -149,7 +163,7 @@ void TPreviewForm::Fold() {
   StatusBar->hide();
   HorizScrollBar->hide();
   VertScrollBar->hide();
-  ToolButton5->setToolTip(QStringLiteral("元に戻す"));
+  ToolButton5->setToolTip(FoldHint());
   FormResize();
 }
 
@@ -161,7 +175,7 @@ void TPreviewForm::Unfold() {
   VertScrollBar->show();
   Minimized = false;
   SetSizeLimits();
-  ToolButton5->setToolTip(QStringLiteral("最小化"));
+  ToolButton5->setToolTip(FoldHint());
   FormResize();
 }
 

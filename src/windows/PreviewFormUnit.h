@@ -3,6 +3,7 @@
 // around what the main view shows. Pressing or dragging in it centres the main view there.
 // Client coordinates count from the window's top-left corner, the toolbar included; the
 // miniature starts below the toolbar.
+#include <QCoreApplication>
 #include <QRect>
 
 #include "imaging/TBitmap.h"
@@ -15,6 +16,8 @@ class TScrollBar;
 class TStatusBar;
 
 class TPreviewForm : public TToolWindow {
+  Q_DECLARE_TR_FUNCTIONS(TPreviewForm)
+
  public:
   explicit TPreviewForm(QWidget* parent);
   ~TPreviewForm() override;
@@ -56,6 +59,7 @@ class TPreviewForm : public TToolWindow {
   TStatusBar* StatusBar = nullptr;
 
  protected:
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -64,6 +68,8 @@ class TPreviewForm : public TToolWindow {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  // Title, hints and the zoom text in the current language.
+  void RetranslateUi();
   // PreviewFormUnit.cpp
   void CreateToolBar();
   void CreateBars();

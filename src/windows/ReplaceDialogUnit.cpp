@@ -8,18 +8,17 @@ TReplaceDialog::TReplaceDialog(int bitsPerCell, QWidget* parent)
     : CenteredDialog(parent),
       Edit1(new QLineEdit(QStringLiteral("0"), this)),
       Edit2(new QLineEdit(QStringLiteral("0"), this)),
-      ReplaceButton(
-          MakeButton(QStringLiteral("置き換え"), this, &TReplaceDialog::ReplaceButtonClick)),
+      ReplaceButton(MakeButton(tr("置き換え"), this, &TReplaceDialog::ReplaceButtonClick)),
       CancelButton(MakeCancelButton(this)),
       bitsPerCell_(bitsPerCell) {
-  setWindowTitle(QStringLiteral("置き換え"));
+  setWindowTitle(tr("置き換え"));
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit2->setObjectName(QStringLiteral("Edit2"));
   ReplaceButton->setDefault(true);
 
-  SetFixedLayout(MakeFormLayout({{QStringLiteral("検索するパーツ番号:"), Edit1},
-                                 {QStringLiteral("置き換えるパーツ番号:"), Edit2}},
-                                ReplaceButton, CancelButton, this));
+  SetFixedLayout(
+      MakeFormLayout({{tr("検索するパーツ番号:"), Edit1}, {tr("置き換えるパーツ番号:"), Edit2}},
+                     ReplaceButton, CancelButton, this));
 }
 
 uint16_t TReplaceDialog::SearchPartNumber() const {

@@ -1,5 +1,6 @@
 #pragma once
 // The replace dialog: the part number to search for and the one to put in its place.
+#include <QCoreApplication>
 #include <cstdint>
 
 #include "windows/CenteredDialog.h"
@@ -8,6 +9,8 @@ class QLineEdit;
 class QPushButton;
 
 class TReplaceDialog : public CenteredDialog {
+  Q_DECLARE_TR_FUNCTIONS(TReplaceDialog)
+
  public:
   explicit TReplaceDialog(int bitsPerCell, QWidget* parent = nullptr);
 

@@ -28,13 +28,13 @@ TResizeDialog::TResizeDialog(int width, int height, int layerCount, int bitsPerC
       Edit1(new QLineEdit(this)),
       Edit2(new QLineEdit(this)),
       StaticText7(new QLabel(this)),
-      ResizeButton(MakeButton(QStringLiteral("リサイズ"), this, &TResizeDialog::ResizeButtonClick)),
+      ResizeButton(MakeButton(tr("リサイズ"), this, &TResizeDialog::ResizeButtonClick)),
       CancelButton(MakeCancelButton(this)),
       width_(width),
       height_(height),
       layerCount_(layerCount),
       bitsPerCell_(bitsPerCell) {
-  setWindowTitle(QStringLiteral("マップのリサイズ"));
+  setWindowTitle(tr("マップのリサイズ"));
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit2->setObjectName(QStringLiteral("Edit2"));
   StaticText7->setObjectName(QStringLiteral("StaticText7"));
@@ -57,28 +57,28 @@ TResizeDialog::TResizeDialog(int width, int height, int layerCount, int bitsPerC
 }
 
 QWidget* TResizeDialog::MakeBeforeGroup() {
-  auto* group = new QGroupBox(QStringLiteral("変更前"), this);
+  auto* group = new QGroupBox(tr("変更前"), this);
   auto* grid = new QGridLayout(group);
-  grid->addWidget(Label(QStringLiteral("幅:"), group), 0, 0);
-  grid->addWidget(Label(QString::number(width_) + QStringLiteral(" パーツ"), group), 0, 1);
-  grid->addWidget(Label(QStringLiteral("高さ:"), group), 1, 0);
-  grid->addWidget(Label(QString::number(height_) + QStringLiteral(" パーツ"), group), 1, 1);
-  grid->addWidget(Label(QStringLiteral("FMFファイルサイズ:"), group), 2, 0);
+  grid->addWidget(Label(tr("幅:"), group), 0, 0);
+  grid->addWidget(Label(QString::number(width_) + tr(" パーツ"), group), 0, 1);
+  grid->addWidget(Label(tr("高さ:"), group), 1, 0);
+  grid->addWidget(Label(QString::number(height_) + tr(" パーツ"), group), 1, 1);
+  grid->addWidget(Label(tr("FMFファイルサイズ:"), group), 2, 0);
   grid->addWidget(Label(SizeText(width_, height_), group), 2, 1);
   grid->setColumnStretch(1, 1);
   return group;
 }
 
 QWidget* TResizeDialog::MakeAfterGroup() {
-  auto* group = new QGroupBox(QStringLiteral("変更後"), this);
+  auto* group = new QGroupBox(tr("変更後"), this);
   auto* grid = new QGridLayout(group);
-  grid->addWidget(Label(QStringLiteral("幅:"), group), 0, 0);
+  grid->addWidget(Label(tr("幅:"), group), 0, 0);
   grid->addWidget(Edit1, 0, 1);
-  grid->addWidget(Label(QStringLiteral("パーツ"), group), 0, 2);
-  grid->addWidget(Label(QStringLiteral("高さ:"), group), 1, 0);
+  grid->addWidget(Label(tr("パーツ"), group), 0, 2);
+  grid->addWidget(Label(tr("高さ:"), group), 1, 0);
   grid->addWidget(Edit2, 1, 1);
-  grid->addWidget(Label(QStringLiteral("パーツ"), group), 1, 2);
-  grid->addWidget(Label(QStringLiteral("FMFファイルサイズ:"), group), 2, 0);
+  grid->addWidget(Label(tr("パーツ"), group), 1, 2);
+  grid->addWidget(Label(tr("FMFファイルサイズ:"), group), 2, 0);
   grid->addWidget(StaticText7, 2, 1, 1, 2);
   grid->setColumnStretch(1, 1);
   return group;
@@ -115,10 +115,10 @@ void TResizeDialog::EditChange() {
 
 void TResizeDialog::ResizeButtonClick() {
   if (!AcceptFieldRange(this, Edit1, ParseDecimal(Edit1->text()), kMinSize, kMaxSize,
-                        "横幅は2パーツ以上10000パーツ以下を指定してください。"))
+                        tr("横幅は2パーツ以上10000パーツ以下を指定してください。").toStdString()))
     return;
   if (!AcceptFieldRange(this, Edit2, ParseDecimal(Edit2->text()), kMinSize, kMaxSize,
-                        "高さは2パーツ以上10000パーツ以下を指定してください。"))
+                        tr("高さは2パーツ以上10000パーツ以下を指定してください。").toStdString()))
     return;
   accept();
 }
@@ -127,8 +127,9 @@ bool TResizeDialog::FormCloseQuery() {
   const int w = NewWidth();
   const int h = NewHeight();
   if (w >= width_ && h >= height_) return true;
-  return Prompter().MessageBox(this, "マップの一部が切り取られますが、よろしいですか？", "警告",
-                               MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;
+  return Prompter().MessageBox(
+             this, tr("マップの一部が切り取られますが、よろしいですか？").toStdString(),
+             tr("警告").toStdString(), MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;
 }
 
 void TResizeDialog::done(int result) {

@@ -1,6 +1,8 @@
 #pragma once
 // The resize dialog: the map's size before, the new size to enter, and the FMF file size of
 // both. Closing with OK asks before cells would be cut off.
+#include <QCoreApplication>
+
 #include "windows/CenteredDialog.h"
 
 class QLabel;
@@ -8,6 +10,8 @@ class QLineEdit;
 class QPushButton;
 
 class TResizeDialog : public CenteredDialog {
+  Q_DECLARE_TR_FUNCTIONS(TResizeDialog)
+
  public:
   TResizeDialog(int width, int height, int layerCount, int bitsPerCell, QWidget* parent = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QToolBar>
@@ -61,11 +62,16 @@ QToolBar* TToolWindow::MakeToolBar() {
   return bar;
 }
 
-QToolButton* TToolWindow::AddToolButton(QToolBar* bar, const char* image, const char* hint,
+QToolButton* TToolWindow::AddToolButton(QToolBar* bar, const char* image, const QString& hint,
                                         std::function<void()> click) {
   QToolButton* button = AddToolBarButton(bar, image, hint);
   connect(button, &QToolButton::clicked, this, std::move(click));
   return button;
+}
+
+QString TToolWindow::FoldHint() const {
+  return Minimized ? QCoreApplication::translate("TToolWindow", "元に戻す")
+                   : QCoreApplication::translate("TToolWindow", "最小化");
 }
 
 int TToolWindow::FrameExtraHeight() const {
@@ -90,11 +96,11 @@ void TToolWindow::ToggleFolded(QToolButton* button, std::initializer_list<QWidge
     const int folded = FoldedHeight();
     resize(width(), folded);
     setMaximumHeight(folded);
-    button->setToolTip(QStringLiteral("元に戻す"));
+    button->setToolTip(FoldHint());
   } else {
     setMaximumHeight(std::max(1, kUnfoldedMaxHeight - frame));
     resize(width(), std::max(1, RestoreHeight - frame));
     for (QWidget* pane : panes) pane->show();
-    button->setToolTip(QStringLiteral("最小化"));
+    button->setToolTip(FoldHint());
   }
 }

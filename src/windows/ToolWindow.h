@@ -34,11 +34,13 @@ class TToolWindow : public QWidget {
   // One of the editor's toolbars (editor/ToolBarButtons.h), without a context menu.
   QToolBar* MakeToolBar();
   // AddToolBarButton, its clicks running `click`.
-  QToolButton* AddToolButton(QToolBar* bar, const char* image, const char* hint,
+  QToolButton* AddToolButton(QToolBar* bar, const char* image, const QString& hint,
                              std::function<void()> click);
   // Folds the frame to kFoldedHeight, hiding `panes`, or restores the height it had and shows
   // them again; the button's hint says what a click will do next.
   void ToggleFolded(QToolButton* button, std::initializer_list<QWidget*> panes);
+  // The fold button's hint: what a click will do next.
+  QString FoldHint() const;
   // What the window system's frame adds to the height.
   int FrameExtraHeight() const;
   // The inside height of the folded window: its frame is kFoldedHeight high where the frame

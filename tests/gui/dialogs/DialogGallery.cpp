@@ -1,9 +1,10 @@
 // A manual tool, not a test: shows one dialog by name so that it can be looked at or
-// screenshotted, e.g. `dialog_gallery resize`.
+// screenshotted, e.g. `dialog_gallery resize`; BRIMWELL_LANG=en shows it in English.
 #include <QApplication>
 #include <QComboBox>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "formats/ProjectRecords.h"
+#include "platform/Language.h"
 #include "windows/AboutBoxUnit.h"
 #include "windows/CopyLayerDialogUnit.h"
 #include "windows/FillDialogUnit.h"
@@ -71,6 +73,7 @@ const std::map<std::string, Factory>& Gallery() {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  ApplyLanguage(ChooseLanguage("", std::getenv("BRIMWELL_LANG"), ""));
   const auto found = argc > 1 ? Gallery().find(argv[1]) : Gallery().end();
   if (found == Gallery().end()) {
     std::fprintf(stderr, "usage: dialog_gallery NAME [popup]; names:");

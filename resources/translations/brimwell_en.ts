@@ -1,0 +1,715 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>DialogSupport</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>0から255までの値を指定してください。</source>
+        <translation>Enter a value from 0 to 255.</translation>
+    </message>
+    <message>
+        <source>0から65535までの値を指定してください。</source>
+        <translation>Enter a value from 0 to 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutBox</name>
+    <message>
+        <source>メモリ合計        : </source>
+        <translation>Total memory:  </translation>
+    </message>
+    <message>
+        <source>利用可能メモリ  : </source>
+        <translation>Available memory:  </translation>
+    </message>
+    <message>
+        <source>メモリ使用率     :</source>
+        <translation>Memory load:</translation>
+    </message>
+    <message>
+        <source>動的メモリの使用量&#x3000;&#x3000;: </source>
+        <translation>Heap in use:  </translation>
+    </message>
+    <message>
+        <source>使用可能アドレス領域 : </source>
+        <translation>Address space:  </translation>
+    </message>
+    <message>
+        <source>現在の使用可能メモリ : </source>
+        <translation>Free heap:  </translation>
+    </message>
+    <message>
+        <source>汎用MapEditor &apos;Brimwell&apos;</source>
+        <translation>Brimwell, the general-purpose map editor</translation>
+    </message>
+    <message>
+        <source>物理メモリ</source>
+        <translation>Physical Memory</translation>
+    </message>
+    <message>
+        <source>アプリケーション</source>
+        <translation>Application</translation>
+    </message>
+</context>
+<context>
+    <name>TChipForm</name>
+    <message>
+        <source>座標(%1, %2)=(%3)</source>
+        <translation>Part (%1, %2) = %3</translation>
+    </message>
+    <message>
+        <source>座標(有効パーツ範囲外)</source>
+        <translation>Part (outside the image)</translation>
+    </message>
+    <message>
+        <source>範囲(%1, %2)-(%3, %4)</source>
+        <translation>Range (%1, %2)-(%3, %4)</translation>
+    </message>
+    <message>
+        <source>選択なし</source>
+        <translation>No selection</translation>
+    </message>
+    <message>
+        <source>選択(%1 ... %2)</source>
+        <translation>Selected: %1 … %2</translation>
+    </message>
+    <message>
+        <source>選択(%1)</source>
+        <translation>Selected: %1</translation>
+    </message>
+    <message>
+        <source>座標(%1, %2)</source>
+        <translation>Part (%1, %2)</translation>
+    </message>
+    <message>
+        <source>パーツ</source>
+        <translation>Parts</translation>
+    </message>
+    <message>
+        <source>画像を読み込み、カレントレイヤーに関連付けます</source>
+        <translation>Open an image for the current layer</translation>
+    </message>
+    <message>
+        <source>表示されている画像を閉じます</source>
+        <translation>Close the shown image</translation>
+    </message>
+    <message>
+        <source>表示拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>表示縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+</context>
+<context>
+    <name>TCopyLayerDialog</name>
+    <message>
+        <source>レイヤーの複製</source>
+        <translation>Duplicate Layer</translation>
+    </message>
+    <message>
+        <source>複製元</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>新規名称</source>
+        <translation>New name</translation>
+    </message>
+</context>
+<context>
+    <name>TLayerForm</name>
+    <message>
+        <source>レイヤー</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>新規レイヤーを作成</source>
+        <translation>New layer</translation>
+    </message>
+    <message>
+        <source>選択レイヤーを複製</source>
+        <translation>Duplicate the selected layer</translation>
+    </message>
+    <message>
+        <source>選択レイヤーを削除</source>
+        <translation>Delete the selected layer</translation>
+    </message>
+    <message>
+        <source>選択レイヤーの設定ウィンドウを開く</source>
+        <translation>Settings of the selected layer</translation>
+    </message>
+    <message>
+        <source>レイヤーを複製...</source>
+        <translation>&amp;Duplicate Layer…</translation>
+    </message>
+    <message>
+        <source>レイヤーを削除</source>
+        <translation>De&amp;lete Layer</translation>
+    </message>
+    <message>
+        <source>下のレイヤーと合成</source>
+        <translation>&amp;Merge Down</translation>
+    </message>
+    <message>
+        <source>レイヤー設定...</source>
+        <translation>Layer &amp;Settings…</translation>
+    </message>
+    <message>
+        <source>参照なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>レイヤー数：%1</source>
+        <translation>Layers: %1</translation>
+    </message>
+    <message>
+        <source>レイヤー設定</source>
+        <translation>Layer Settings</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;S)</source>
+        <translation>&amp;Windows</translation>
+    </message>
+    <message>
+        <source>ツール(&amp;M)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>レイヤー(&amp;L)</source>
+        <translation>&amp;Layer</translation>
+    </message>
+    <message>
+        <source>ビュー(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>新規プロジェクト(&amp;N)...</source>
+        <translation>&amp;New Project…</translation>
+    </message>
+    <message>
+        <source>プロジェクトを開く(&amp;O)...</source>
+        <translation>&amp;Open Project…</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>Save &amp;As…</translation>
+    </message>
+    <message>
+        <source>マップデータの読み込み(&amp;L)...</source>
+        <translation>&amp;Import Map Data…</translation>
+    </message>
+    <message>
+        <source>マップデータの書き出し(&amp;E)...</source>
+        <translation>&amp;Export Map Data…</translation>
+    </message>
+    <message>
+        <source>ビットマップとして書き出し(&amp;B)...</source>
+        <translation>Export as &amp;Bitmap…</translation>
+    </message>
+    <message>
+        <source>終了(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>取り消し(&amp;Z)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;Y)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;X)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;V)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>全てを選択(&amp;A)</source>
+        <translation>Select &amp;All</translation>
+    </message>
+    <message>
+        <source>選択の解除(&amp;D)</source>
+        <translation>&amp;Deselect</translation>
+    </message>
+    <message>
+        <source>置き換え(&amp;H)...</source>
+        <translation>Rep&amp;lace…</translation>
+    </message>
+    <message>
+        <source>塗り潰し(&amp;F)...</source>
+        <translation>&amp;Fill…</translation>
+    </message>
+    <message>
+        <source>取り消しバッファをフラッシュ(&amp;F)</source>
+        <translation>Clear Undo &amp;History</translation>
+    </message>
+    <message>
+        <source>プロジェクト設定(&amp;P)...</source>
+        <translation>Project &amp;Settings…</translation>
+    </message>
+    <message>
+        <source>パーツウィンドウ(&amp;P)</source>
+        <translation>&amp;Parts Window</translation>
+    </message>
+    <message>
+        <source>レイヤーウィンドウ(&amp;L)</source>
+        <translation>&amp;Layer Window</translation>
+    </message>
+    <message>
+        <source>プレビューウィンドウ</source>
+        <translation>Preview Window</translation>
+    </message>
+    <message>
+        <source>ペンツール(&amp;P)</source>
+        <translation>&amp;Pen Tool</translation>
+    </message>
+    <message>
+        <source>タイリングペンツール(&amp;T)</source>
+        <translation>&amp;Tiling Pen Tool</translation>
+    </message>
+    <message>
+        <source>塗りつぶしツール(&amp;F)</source>
+        <translation>&amp;Fill Tool</translation>
+    </message>
+    <message>
+        <source>矩形選択ツール(&amp;S)</source>
+        <translation>Rectangle &amp;Select Tool</translation>
+    </message>
+    <message>
+        <source>パターン選択ツール(&amp;D)</source>
+        <translation>P&amp;attern Select Tool</translation>
+    </message>
+    <message>
+        <source>マップのリサイズ(&amp;R)...</source>
+        <translation>&amp;Resize Map…</translation>
+    </message>
+    <message>
+        <source>スクロール(&amp;C)</source>
+        <translation>S&amp;croll</translation>
+    </message>
+    <message>
+        <source>新規レイヤーの作成(&amp;A)...</source>
+        <translation>&amp;New Layer…</translation>
+    </message>
+    <message>
+        <source>レイヤーの複製(&amp;C)...</source>
+        <translation>&amp;Duplicate Layer…</translation>
+    </message>
+    <message>
+        <source>レイヤーの削除(&amp;D)</source>
+        <translation>De&amp;lete Layer</translation>
+    </message>
+    <message>
+        <source>レイヤー設定(&amp;S)...</source>
+        <translation>Layer &amp;Settings…</translation>
+    </message>
+    <message>
+        <source>エディター面の拡大(&amp;I)</source>
+        <translation>Map Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>エディター面の縮小(&amp;O)</source>
+        <translation>Map Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>エディター面を元のサイズに戻す(&amp;Z)</source>
+        <translation>Map &amp;Actual Size</translation>
+    </message>
+    <message>
+        <source>パーツ面の拡大(&amp;P)</source>
+        <translation>&amp;Parts Zoom In</translation>
+    </message>
+    <message>
+        <source>パーツ面の縮小(&amp;;)</source>
+        <translation>Parts Zoom O&amp;ut</translation>
+    </message>
+    <message>
+        <source>パーツ面を元のサイズに戻す(&amp;/)</source>
+        <translation>Parts Actual Si&amp;ze</translation>
+    </message>
+    <message>
+        <source>グリッドの表示(&amp;G)</source>
+        <translation>Show &amp;Grid</translation>
+    </message>
+    <message>
+        <source>カーソルグリッドの表示(&amp;C)</source>
+        <translation>Show &amp;Cursor Grid</translation>
+    </message>
+    <message>
+        <source>カレントレイヤーマーカの表示(&amp;M)</source>
+        <translation>Show Current Layer &amp;Marker</translation>
+    </message>
+    <message>
+        <source>パーツ番号の表示(&amp;P)</source>
+        <translation>Show Part &amp;Numbers</translation>
+    </message>
+    <message>
+        <source>透過処理を行う(&amp;B)</source>
+        <translation>Use &amp;Transparency</translation>
+    </message>
+    <message>
+        <source>透過色の指定(&amp;N)...</source>
+        <translation>Transparent Co&amp;lor…</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)...</source>
+        <translation>&amp;About Brimwell…</translation>
+    </message>
+    <message>
+        <source>デバッグ情報の出力</source>
+        <translation>Write Debug Information</translation>
+    </message>
+    <message>
+        <source>描画計測</source>
+        <translation>Measure Drawing</translation>
+    </message>
+    <message>
+        <source>新規プロジェクト</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>プロジェクトを開く</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>プロジェクトの保存</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>取り消し</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>ペンツール</source>
+        <translation>Pen tool</translation>
+    </message>
+    <message>
+        <source>タイリングペンツール</source>
+        <translation>Tiling pen tool</translation>
+    </message>
+    <message>
+        <source>塗り潰しツール</source>
+        <translation>Fill tool</translation>
+    </message>
+    <message>
+        <source>矩形選択ツール</source>
+        <translation>Rectangle select tool</translation>
+    </message>
+    <message>
+        <source>パターン選択ツール</source>
+        <translation>Pattern select tool</translation>
+    </message>
+    <message>
+        <source>カレントレイヤのパーツ番号を表示</source>
+        <translation>Show part numbers of the current layer</translation>
+    </message>
+    <message>
+        <source>表示拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>表示縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>パーツウィンドウ</source>
+        <translation>Parts window</translation>
+    </message>
+    <message>
+        <source>レイヤウィンドウ</source>
+        <translation>Layer window</translation>
+    </message>
+    <message>
+        <source>名称未設定</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>カーソル座標(マップ範囲外)</source>
+        <translation>Cursor (outside the map)</translation>
+    </message>
+    <message>
+        <source>カーソル座標(%1, %2)=(%3)</source>
+        <translation>Cursor (%1, %2) = %3</translation>
+    </message>
+    <message>
+        <source>カーソル座標(%1, %2)</source>
+        <translation>Cursor (%1, %2)</translation>
+    </message>
+    <message>
+        <source>選択範囲(%1, %2)-(%3, %4)</source>
+        <translation>Selection (%1, %2)-(%3, %4)</translation>
+    </message>
+    <message>
+        <source>表示範囲(%1, %2)-(%3, %4)</source>
+        <translation>Visible (%1, %2)-(%3, %4)</translation>
+    </message>
+</context>
+<context>
+    <name>TNewDialog</name>
+    <message>
+        <source>新規マップの作成</source>
+        <translation>New Map</translation>
+    </message>
+    <message>
+        <source>マップの横幅(Width):</source>
+        <translation>Map width:</translation>
+    </message>
+    <message>
+        <source>チップ</source>
+        <translation>parts</translation>
+    </message>
+    <message>
+        <source>マップの縦幅(Height):</source>
+        <translation>Map height:</translation>
+    </message>
+    <message>
+        <source>1チップの横幅(Width):</source>
+        <translation>Part width:</translation>
+    </message>
+    <message>
+        <source>Pixel</source>
+        <translation>pixels</translation>
+    </message>
+    <message>
+        <source>1チップの縦幅(Height):</source>
+        <translation>Part height:</translation>
+    </message>
+    <message>
+        <source>データサイズ:</source>
+        <translation>Cell size:</translation>
+    </message>
+    <message>
+        <source>8ビット</source>
+        <translation>8 bits</translation>
+    </message>
+    <message>
+        <source>16ビット</source>
+        <translation>16 bits</translation>
+    </message>
+    <message>
+        <source>FMFデータサイズ：%1 byte</source>
+        <translation>FMF data size: %1 bytes</translation>
+    </message>
+    <message>
+        <source>最大パーツ画像サイズ：%1 * %2 pixel</source>
+        <translation>Largest parts image: %1 × %2 pixels</translation>
+    </message>
+    <message>
+        <source>横幅は2パーツ以上10000パーツ以下を指定してください。</source>
+        <translation>Enter a width from 2 to 10000 parts.</translation>
+    </message>
+    <message>
+        <source>高さは2パーツ以上10000パーツ以下を指定してください。</source>
+        <translation>Enter a height from 2 to 10000 parts.</translation>
+    </message>
+    <message>
+        <source>1チップの横幅は2Pixel以上255Pixel以下を指定してください。</source>
+        <translation>Enter a part width from 2 to 255 pixels.</translation>
+    </message>
+    <message>
+        <source>1チップの高さは2Pixel以上255Pixel以下を指定してください。</source>
+        <translation>Enter a part height from 2 to 255 pixels.</translation>
+    </message>
+</context>
+<context>
+    <name>TNewLayerDialog</name>
+    <message>
+        <source>新規レイヤーの作成</source>
+        <translation>New Layer</translation>
+    </message>
+    <message>
+        <source>レイヤーの名前を入力します</source>
+        <translation>The name of the new layer</translation>
+    </message>
+    <message>
+        <source>レイヤー名</source>
+        <translation>Layer name</translation>
+    </message>
+    <message>
+        <source>チップセット</source>
+        <translation>Parts image</translation>
+    </message>
+</context>
+<context>
+    <name>TPrefsForm</name>
+    <message>
+        <source>画像のパスはBWPファイルからの相対パスで保存する</source>
+        <translation>Save image paths relative to the project file</translation>
+    </message>
+    <message>
+        <source>透明パーツを有効にする</source>
+        <translation>Use a transparent part</translation>
+    </message>
+    <message>
+        <source>パーツ番号:</source>
+        <translation>Part number:</translation>
+    </message>
+    <message>
+        <source>プロジェクト設定</source>
+        <translation>Project Settings</translation>
+    </message>
+    <message>
+        <source>一般設定</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>TPreviewForm</name>
+    <message>
+        <source>表示倍率</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>表示倍率@%1%</source>
+        <translation>Zoom: %1%</translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>表示拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>表示縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+</context>
+<context>
+    <name>TReplaceDialog</name>
+    <message>
+        <source>置き換え</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>検索するパーツ番号:</source>
+        <translation>Find part number:</translation>
+    </message>
+    <message>
+        <source>置き換えるパーツ番号:</source>
+        <translation>Replace with part number:</translation>
+    </message>
+</context>
+<context>
+    <name>TResizeDialog</name>
+    <message>
+        <source>リサイズ</source>
+        <translation>Resize</translation>
+    </message>
+    <message>
+        <source>マップのリサイズ</source>
+        <translation>Resize Map</translation>
+    </message>
+    <message>
+        <source>変更前</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>幅:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source> パーツ</source>
+        <translation> parts</translation>
+    </message>
+    <message>
+        <source>高さ:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>FMFファイルサイズ:</source>
+        <translation>FMF file size:</translation>
+    </message>
+    <message>
+        <source>変更後</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>パーツ</source>
+        <translation>parts</translation>
+    </message>
+    <message>
+        <source>横幅は2パーツ以上10000パーツ以下を指定してください。</source>
+        <translation>Enter a width from 2 to 10000 parts.</translation>
+    </message>
+    <message>
+        <source>高さは2パーツ以上10000パーツ以下を指定してください。</source>
+        <translation>Enter a height from 2 to 10000 parts.</translation>
+    </message>
+    <message>
+        <source>マップの一部が切り取られますが、よろしいですか？</source>
+        <translation>Part of the map will be cut off. Continue?</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>TToolWindow</name>
+    <message>
+        <source>元に戻す</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>最小化</source>
+        <translation>Minimize</translation>
+    </message>
+</context>
+</TS>
