@@ -22,14 +22,15 @@ foreach(file bin/brimwell bin/brimwell-cli
              share/icons/hicolor/32x32/apps/brimwell.png
              share/icons/hicolor/256x256/apps/brimwell.png
              share/brimwell/examples/sample.bwp share/brimwell/examples/parts.bmp
-             share/doc/brimwell/copyright share/doc/brimwell/changelog.gz)
+             share/doc/brimwell/copyright share/doc/brimwell/changelog.gz
+             share/man/man1/brimwell.1.gz share/man/man1/brimwell-cli.1.gz)
   if(NOT EXISTS "${root}/${file}")
     message(FATAL_ERROR "${file} is not installed")
   endif()
 endforeach()
 file(GLOB_RECURSE everything RELATIVE "${root}" "${root}/*")
 list(LENGTH everything count)
-if(NOT count EQUAL 10)
+if(NOT count EQUAL 12)
   message(FATAL_ERROR "installed more than asked for: ${everything}")
 endif()
 
