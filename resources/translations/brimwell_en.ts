@@ -21,6 +21,363 @@
     </message>
 </context>
 <context>
+    <name>Errors</name>
+    <message>
+        <source>ファイル %1 を開けません (%2)</source>
+        <translation>Cannot open file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>ファイル %1 を作成できません (%2)</source>
+        <translation>Cannot create file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>ファイル %1 を読み込めません (%2)</source>
+        <translation>Cannot read file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>ファイル %1 に書き込めません (%2)</source>
+        <translation>Cannot write to file %1 (%2)</translation>
+    </message>
+    <message>
+        <source>ファイルまたはフォルダーが見つかりません</source>
+        <translation>No such file or folder</translation>
+    </message>
+    <message>
+        <source>アクセスが許可されていません</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>ディスクの空き容量が足りません</source>
+        <translation>Not enough space on the disk</translation>
+    </message>
+    <message>
+        <source>ディスクの使用量の上限を超えました</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>入出力エラーが発生しました</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>読み取り専用の場所です</source>
+        <translation>Read-only location</translation>
+    </message>
+    <message>
+        <source>フォルダーです</source>
+        <translation>Is a folder</translation>
+    </message>
+    <message>
+        <source>途中の名前がフォルダーではありません</source>
+        <translation>Part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます</source>
+        <translation>Name too long</translation>
+    </message>
+    <message>
+        <source>開いているファイルが多すぎます</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>同じ名前のものがすでにあります</source>
+        <translation>Something of that name already exists</translation>
+    </message>
+    <message>
+        <source>ファイルが使用中です</source>
+        <translation>File in use</translation>
+    </message>
+    <message>
+        <source>メモリが不足しています</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>シンボリックリンクが循環しています</source>
+        <translation>Symbolic link loop</translation>
+    </message>
+    <message>
+        <source>処理が中断されました</source>
+        <translation>Interrupted</translation>
+    </message>
+    <message>
+        <source>システムエラー %1</source>
+        <translation>System error %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileTexts</name>
+    <message>
+        <source>下位バージョン(%1)で作成されたプロジェクトファイルの読み込みはサポートしていません。Brimwell %1でfmfファイル形式で出力してから「マップデータの読み込み」で開いてください。それでも無理やり開いてみますか？</source>
+        <translation>Project files made by the older version %1 are not supported. Export the map as an FMF file with Brimwell %1, then open that with Import Map Data. Try to open this file anyway?</translation>
+    </message>
+    <message>
+        <source>%1の読み込み中にエラーが発生しました (%2)</source>
+        <translation>Error while reading %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1が見つかりませんでした。</source>
+        <translation>%1 was not found.</translation>
+    </message>
+    <message>
+        <source>パーツ画像を開けません (%1)</source>
+        <translation>Cannot open the parts image (%1)</translation>
+    </message>
+    <message>
+        <source>RIFF-UMF_ ファイルではありません</source>
+        <translation>Not a RIFF-UMF_ file</translation>
+    </message>
+    <message>
+        <source>データサイズ異常</source>
+        <translation>Wrong data size</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>このバージョンで読み込めるレイヤが存在しません</source>
+        <translation>No layer that this version can read</translation>
+    </message>
+    <message>
+        <source>UMFヘッダ異常</source>
+        <translation>Bad UMF header</translation>
+    </message>
+    <message>
+        <source>新規マップを作成出来ません</source>
+        <translation>Cannot create a new map</translation>
+    </message>
+    <message>
+        <source>データが欠如しています</source>
+        <translation>Data is missing</translation>
+    </message>
+    <message>
+        <source>レイヤデータが欠如しています</source>
+        <translation>Layer data is missing</translation>
+    </message>
+    <message>
+        <source>レイヤ数が255を超えています</source>
+        <translation>More than 255 layers</translation>
+    </message>
+    <message>
+        <source>レイヤのセル幅が不正です</source>
+        <translation>Invalid cell width of a layer</translation>
+    </message>
+    <message>
+        <source>レイヤ作成に失敗</source>
+        <translation>Could not create a layer</translation>
+    </message>
+    <message>
+        <source>マップが大きすぎてメモリに収まりません</source>
+        <translation>The map is too large to fit in memory</translation>
+    </message>
+    <message>
+        <source>未定義のチャンク構造を検出しました。続行しますか？</source>
+        <translation>The file holds a chunk of an unknown kind. Continue?</translation>
+    </message>
+    <message>
+        <source>上位バージョンで作成されたファイル形式なので問題が発生するかもしれません。続行しますか？</source>
+        <translation>The file was made by a newer version and may not load correctly. Continue?</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>FMFファイルでは無いかファイルが壊れています</source>
+        <translation>Not an FMF file, or the file is damaged</translation>
+    </message>
+    <message>
+        <source>fmfファイルの読み込みに失敗しました</source>
+        <translation>Could not read the FMF file</translation>
+    </message>
+    <message>
+        <source>プロジェクトファイルの書き込み中にエラーが発生しました</source>
+        <translation>Error while writing the project file</translation>
+    </message>
+    <message>
+        <source>Fixed形式での書き出し中にエラーが発生。中断しました。</source>
+        <translation>Error while exporting as FMF (fixed format). Export stopped.</translation>
+    </message>
+    <message>
+        <source>CSV形式1での書き出し中にエラーが発生。中断しました。</source>
+        <translation>Error while exporting as CSV 1. Export stopped.</translation>
+    </message>
+    <message>
+        <source>CSV形式2での書き出し中にエラーが発生。中断しました。</source>
+        <translation>Error while exporting as CSV 2. Export stopped.</translation>
+    </message>
+    <message>
+        <source>Bitmap形式での書き出し中にエラーが発生。中断しました。</source>
+        <translation>Error while exporting as a bitmap. Export stopped.</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>ストリームの読み込みエラー</source>
+        <translation>Read past the end of the file</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎて書き出せません (4GB を超えます)</source>
+        <translation>File too large to write (over 4 GB)</translation>
+    </message>
+    <message>
+        <source>メモリが不足しています</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>ビットマップが大きすぎて書き出せません (%1)</source>
+        <translation>Bitmap too large to write (%1)</translation>
+    </message>
+    <message>
+        <source>メモリを確保出来ませんでした</source>
+        <translation>Could not allocate memory</translation>
+    </message>
+    <message>
+        <source>ビット数が不正です (%1)</source>
+        <translation>Invalid bits per cell (%1)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は有効な16進数ではありません</source>
+        <translation>&apos;%1&apos; is not a valid hexadecimal digit</translation>
+    </message>
+    <message>
+        <source>TMX形式での書き出し中にエラーが発生。中断しました。</source>
+        <translation>Error while exporting as TMX. Export stopped.</translation>
+    </message>
+    <message>
+        <source>JSON形式での書き出し中にエラーが発生。中断しました。</source>
+        <translation>Error while exporting as JSON. Export stopped.</translation>
+    </message>
+    <message>
+        <source>Tiledマップの読み込みに失敗しました</source>
+        <translation>Could not read the Tiled map</translation>
+    </message>
+    <message>
+        <source>Tiledのマップファイル(TMX/JSON)では無いかファイルが壊れています</source>
+        <translation>Not a Tiled map file (TMX/JSON), or the file is damaged</translation>
+    </message>
+    <message>
+        <source>正方向(orthogonal)以外のマップは読み込めません</source>
+        <translation>Only orthogonal maps can be read</translation>
+    </message>
+    <message>
+        <source>無限マップは読み込めません</source>
+        <translation>Infinite maps cannot be read</translation>
+    </message>
+    <message>
+        <source>マップの幅か高さが10000を超えています</source>
+        <translation>The map is wider or taller than 10000</translation>
+    </message>
+    <message>
+        <source>タイルの大きさは1から255ピクセルまでです</source>
+        <translation>Tiles must be 1 to 255 pixels in size</translation>
+    </message>
+    <message>
+        <source>タイルの大きさがマップと異なるタイルセットがあります</source>
+        <translation>A tileset&apos;s tile size differs from the map&apos;s</translation>
+    </message>
+    <message>
+        <source>レイヤデータが壊れています</source>
+        <translation>Layer data is damaged</translation>
+    </message>
+    <message>
+        <source>未対応のデータ形式です</source>
+        <translation>Unsupported data encoding</translation>
+    </message>
+    <message>
+        <source>展開後のレイヤデータが大きすぎます</source>
+        <translation>Layer data too large when decompressed</translation>
+    </message>
+    <message>
+        <source>外部タイルセットを読み込めません</source>
+        <translation>Cannot read an external tileset</translation>
+    </message>
+    <message>
+        <source>反転・回転したタイルがあります。反転・回転なしで読み込みます。続行しますか？</source>
+        <translation>Some tiles are flipped or rotated; they will be read without flipping or rotation. Continue?</translation>
+    </message>
+    <message>
+        <source>複数のタイルセットを使うレイヤがあります。最も多く使われたタイルセット以外のタイルは空白になります。続行しますか？</source>
+        <translation>Some layers use more than one tileset; tiles from all but the most used tileset will be empty. Continue?</translation>
+    </message>
+    <message>
+        <source>パーツ番号で表せないタイルがあります。それらのタイルは空白になります。続行しますか？</source>
+        <translation>Some tiles have no part number; they will be empty. Continue?</translation>
+    </message>
+    <message>
+        <source>オブジェクトレイヤは読み込みません。続行しますか？</source>
+        <translation>Object layers will not be read. Continue?</translation>
+    </message>
+    <message>
+        <source>画像レイヤは読み込みません。続行しますか？</source>
+        <translation>Image layers will not be read. Continue?</translation>
+    </message>
+    <message>
+        <source>タイルのアニメーションは読み込みません(最初の絵のままになります)。続行しますか？</source>
+        <translation>Tile animations will not be read (tiles keep their first frame). Continue?</translation>
+    </message>
+    <message>
+        <source>タイルごとの画像(画像コレクション)は読み込みません。そのレイヤはパーツ画像なしになります。続行しますか？</source>
+        <translation>Image collection tilesets (one image per tile) will not be read; their layers will have no parts image. Continue?</translation>
+    </message>
+    <message>
+        <source>余白や間隔のあるタイルセットはパーツの位置がずれて表示されます。続行しますか？</source>
+        <translation>Tilesets with a margin or spacing will show their parts shifted. Continue?</translation>
+    </message>
+    <message>
+        <source>タイルセットごとに透過色が異なります。最初のタイルセットの透過色を使います。続行しますか？</source>
+        <translation>The tilesets have different transparent colours; the first tileset&apos;s will be used. Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>ImageTexts</name>
+    <message>
+        <source>ファイルを読み込めませんでした</source>
+        <translation>Could not read the file</translation>
+    </message>
+    <message>
+        <source>異常なファイル</source>
+        <translation>Damaged file</translation>
+    </message>
+    <message>
+        <source>圧縮されたフォーマットには対応していません</source>
+        <translation>Compressed bitmaps are not supported</translation>
+    </message>
+    <message>
+        <source>DIBSection作成に失敗</source>
+        <translation>Could not create the bitmap</translation>
+    </message>
+    <message>
+        <source>OS/2形式のビットマップには対応していません</source>
+        <translation>OS/2 bitmaps are not supported</translation>
+    </message>
+    <message>
+        <source>画像が大きすぎます</source>
+        <translation>Image too large</translation>
+    </message>
+    <message>
+        <source>CDIBCopyRect32()で例外発生</source>
+        <translation>Exception in CDIBCopyRect32() (</translation>
+    </message>
+    <message>
+        <source>CDIBCopyRectUseKey32()で例外発生</source>
+        <translation>Exception in CDIBCopyRectUseKey32() (</translation>
+    </message>
+    <message>
+        <source>異常なPNGファイル</source>
+        <translation>Damaged PNG file</translation>
+    </message>
+    <message>
+        <source>BMPとPNG以外の画像形式には対応していません</source>
+        <translation>Only BMP and PNG images are supported</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>メモリ合計        : </source>
@@ -496,6 +853,21 @@
     </message>
 </context>
 <context>
+    <name>TMap</name>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>レイヤーが存在しません(layer:</source>
+        <translation>Layer does not exist (layer: </translation>
+    </message>
+    <message>
+        <source>対象レイヤーが存在しません(layer:</source>
+        <translation>Target layer does not exist (layer: </translation>
+    </message>
+</context>
+<context>
     <name>TNewDialog</name>
     <message>
         <source>新規マップの作成</source>
@@ -710,6 +1082,37 @@
     <message>
         <source>最小化</source>
         <translation>Minimize</translation>
+    </message>
+</context>
+<context>
+    <name>UnstorableTexts</name>
+    <message>
+        <source>レイヤー名「%1」：%2</source>
+        <translation>Layer name “%1”: %2</translation>
+    </message>
+    <message>
+        <source>パーツ画像「%1」：%2</source>
+        <translation>Parts image “%1”: %2</translation>
+    </message>
+    <message>
+        <source>コメント：%2</source>
+        <translation>Comment: %2</translation>
+    </message>
+    <message>
+        <source>Shift-JISで保存できない文字があります。保存するとこれらの文字は「?」になります。
+</source>
+        <translation>Some characters cannot be stored in Shift-JIS; saving turns them into “?”.
+</translation>
+    </message>
+    <message>
+        <source>ほか%1件
+</source>
+        <translation>and %1 more
+</translation>
+    </message>
+    <message>
+        <source>このまま保存しますか？</source>
+        <translation>Save anyway?</translation>
     </message>
 </context>
 </TS>

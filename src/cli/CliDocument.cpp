@@ -63,7 +63,7 @@ bool TCliDocument::Load(const std::string& path, bool loadImages, std::ostream& 
   }
   err << "brimwell-cli: error: " << filetext::ReadErrorText(FileNamePart(path), result.reason)
       << "\n";
-  if (fmf) err << "brimwell-cli: error: " << filetext::kFmfImportFailed << "\n";
-  if (tiled) err << "brimwell-cli: error: " << tiledtext::kImportFailed << "\n";
+  if (fmf) err << "brimwell-cli: error: " << filetext::Tr(filetext::kFmfImportFailed) << "\n";
+  if (tiled) err << "brimwell-cli: error: " << filetext::Tr(tiledtext::kImportFailed) << "\n";
   return false;
 }

@@ -28,7 +28,7 @@ std::string FormatOf(const TCliOptions& options, std::ostream& err) {
 }
 
 int Fail(std::ostream& err, const char* text, const TFileResult& result) {
-  err << "brimwell-cli: error: " << text << " (" << result.reason << ")\n";
+  err << "brimwell-cli: error: " << filetext::Tr(text) << " (" << result.reason << ")\n";
   return kExitFailure;
 }
 
@@ -99,7 +99,8 @@ int RunImport(const TCliOptions& options, std::ostream& err) {
   if (!doc.Load(options.files[0], false, err)) return kExitFailure;
   if (WritesOverItsInput(options, doc, false, err)) return kExitFailure;
   if (!ConfirmUnstorableTexts(nullptr, doc.map, doc.records, options.files[1]))
-    return Fail(err, filetext::kProjectWriteFailed, TFileResult::Failure(filetext::kCancelled));
+    return Fail(err, filetext::kProjectWriteFailed,
+                TFileResult::Failure(filetext::Tr(filetext::kCancelled)));
   const TFileResult r = WriteProjectFile(options.files[1], doc.map, doc.records);
   return r ? kExitOk : Fail(err, filetext::kProjectWriteFailed, r);
 }

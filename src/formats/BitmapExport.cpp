@@ -4,9 +4,11 @@
 
 #include "formats/BitmapBand.h"
 #include "formats/ByteOrder.h"
+#include "formats/FileTexts.h"
 #include "formats/MapExport.h"
 #include "formats/SafeFileWriter.h"
 #include "model/MapDataUnit.h"
+#include "platform/Language.h"
 
 namespace {
 
@@ -36,8 +38,8 @@ TFileResult ExportBitmapFile(const TMap& map, const std::string& path, uint16_t 
   // The file's size field has 32 bits and its sides are signed 32-bit numbers.
   if (width == 0 || height == 0 || width > INT32_MAX || height > INT32_MAX ||
       rowBytes * height + kHeadersSize > UINT32_MAX)
-    return TFileResult::Failure("ビットマップが大きすぎて書き出せません (" +
-                                std::to_string(width) + "*" + std::to_string(height) + ")");
+    return TFileResult::Failure(FillText(filetext::Tr(filetext::kBitmapTooLarge),
+                                         {std::to_string(width) + "*" + std::to_string(height)}));
   TSafeFileWriter out(path);
   bool ok = out.Open() && out.Write(BitmapHeaders(static_cast<uint32_t>(width),
                                                   static_cast<uint32_t>(height),
@@ -47,7 +49,7 @@ TFileResult ExportBitmapFile(const TMap& map, const std::string& path, uint16_t 
     ok = ok && band.ComposeAll(
                    [&out](const uint8_t* data, size_t size) { return out.Write(data, size); });
   } catch (const std::bad_alloc&) {
-    return TFileResult::Failure("メモリを確保出来ませんでした");
+    return TFileResult::Failure(filetext::Tr(filetext::kBitmapNoMemory));
   }
   ok = ok && out.Commit();
   return ok ? TFileResult::Success() : TFileResult::Failure(out.Error());

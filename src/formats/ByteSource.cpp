@@ -12,8 +12,10 @@
 #include "platform/Errors.h"
 
 void TByteSource::ReadExact(uint64_t offset, void* target, size_t count) {
-  if (count > Size() || offset > Size() - count) throw EInOutError(filetext::kReadPastEnd);
-  if (ReadAt(offset, target, count) != count) throw EInOutError(filetext::kReadPastEnd);
+  if (count > Size() || offset > Size() - count)
+    throw EInOutError(filetext::Tr(filetext::kReadPastEnd));
+  if (ReadAt(offset, target, count) != count)
+    throw EInOutError(filetext::Tr(filetext::kReadPastEnd));
 }
 
 bool TByteSource::ReadCString(uint64_t offset, uint64_t limit, std::string& text) {

@@ -3,9 +3,11 @@
 
 #include "formats/ByteOrder.h"
 #include "formats/FMFReader.h"
+#include "formats/FileTexts.h"
 #include "formats/MapExport.h"
 #include "formats/SafeFileWriter.h"
 #include "model/MapDataUnit.h"
+#include "platform/Language.h"
 
 namespace {
 
@@ -49,7 +51,8 @@ bool WriteCells(TSafeFileWriter& out, const std::vector<uint16_t>& cells, uint32
 TFileResult ExportFMFFile(const TMap& map, const std::string& path) {
   const uint32_t cellBytes = map.GetBitsPerCell() / 8u;
   if (cellBytes != 1 && cellBytes != 2)
-    return TFileResult::Failure("ビット数が不正です (" + std::to_string(map.GetBitsPerCell()) + ")");
+    return TFileResult::Failure(
+        FillText(filetext::Tr(filetext::kBadBitCount), {std::to_string(map.GetBitsPerCell())}));
   TSafeFileWriter out(path);
   if (!out.Open() || !out.Write(FMFHeader(map, cellBytes)))
     return TFileResult::Failure(out.Error());

@@ -63,13 +63,13 @@ void Import(TByteSource& source, TMap& map, TMapHeaderRecord& record, IProjectLo
   record.relativePaths = 0;
   map.ClearLayers();
   if (!map.Setup(record.width, record.height, h.partWidth, h.partHeight, h.bitsPerCell))
-    throw EReadFailure(filetext::kCannotCreateMap);
+    throw EReadFailure(filetext::Tr(filetext::kCannotCreateMap));
   host.BeforeLayers(h.layerCount);
   const size_t cellBytes = h.bitsPerCell / 8;
   const uint64_t layerBytes = uint64_t{cellBytes} * h.width * h.height;
   for (int n = 0; n < h.layerCount; ++n) {
     if (!host.AddLayer("レイヤー" + std::to_string(n)) || map.LayerCount() != n + 1)
-      throw EReadFailure(filetext::kLayerNotCreated);
+      throw EReadFailure(filetext::Tr(filetext::kLayerNotCreated));
     ReadCells(source, kFMFHeaderSize + layerBytes * n, cellBytes, map.LayerAt(n).Cells);
     host.LayerDone();
   }
@@ -81,7 +81,7 @@ TFileResult ReadFMFHeader(TByteSource& source, TFMFHeader& h, uint64_t memoryBud
   return RunReader([&] {
     uint8_t bytes[kFMFHeaderSize];
     source.ReadExact(0, bytes, sizeof bytes);
-    if (std::memcmp(bytes, "FMF_", 4) != 0) throw EReadFailure(filetext::kNotFmf);
+    if (std::memcmp(bytes, "FMF_", 4) != 0) throw EReadFailure(filetext::Tr(filetext::kNotFmf));
     h.dataSize = byteorder::GetU32(bytes + 4);
     h.width = byteorder::GetU32(bytes + 8);
     h.height = byteorder::GetU32(bytes + 12);
@@ -89,8 +89,9 @@ TFileResult ReadFMFHeader(TByteSource& source, TFMFHeader& h, uint64_t memoryBud
     h.partHeight = bytes[17];
     h.layerCount = bytes[18];
     h.bitsPerCell = bytes[19];
-    if (!Holdable(h)) throw EReadFailure(filetext::kNotFmf);
-    if (!FitsInMemory(h, source.Size(), memoryBudget)) throw EReadFailure(filetext::kMapTooLarge);
+    if (!Holdable(h)) throw EReadFailure(filetext::Tr(filetext::kNotFmf));
+    if (!FitsInMemory(h, source.Size(), memoryBudget))
+      throw EReadFailure(filetext::Tr(filetext::kMapTooLarge));
   });
 }
 

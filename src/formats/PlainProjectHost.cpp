@@ -52,5 +52,5 @@ void TPlainProjectHost::KeyImages(uint32_t key) {
 
 void TPlainProjectHost::Warn(const std::string& text, const char* caption, MsgIcon icon) {
   warnings_.push_back(text);
-  Prompter().MessageBox(nullptr, text, caption, icon, MsgButtons::OK);
+  Prompter().MessageBox(nullptr, text, filetext::Tr(caption), icon, MsgButtons::OK);
 }

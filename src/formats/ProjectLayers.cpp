@@ -32,12 +32,12 @@ void TProjectReader::ReadLayer(const LayerEntry& entry, int index) {
   if (!stored.empty())
     host_.AttachImage(index, ResolveImagePath(stored, projectPath_, records_.header.relativePaths));
   uint8_t visible = 0;
-  if (pos >= end) throw EReadFailure(filetext::kLayerDataMissing);
+  if (pos >= end) throw EReadFailure(filetext::Tr(filetext::kLayerDataMissing));
   source_->ReadExact(pos++, &visible, 1);
   map_.SetLayerVisible(index, visible != 0);
   host_.SetLayerVisibleState(index, visible != 0);
   std::vector<uint16_t>& cells = CellsOf(index);
-  if (end - pos < cells.size() * 2) throw EReadFailure(filetext::kLayerDataMissing);
+  if (end - pos < cells.size() * 2) throw EReadFailure(filetext::Tr(filetext::kLayerDataMissing));
   ReadWideCells(pos, cells);
 }
 
@@ -46,16 +46,16 @@ void TProjectReader::ReadOldLayer(const LayerEntry& entry, int index) {
   const uint64_t end = std::min(entry.payload + entry.size, source_->Size());
   uint64_t pos = entry.payload;
   AddLayer(ReadString(pos, end, missing), index);
-  if (pos++ >= end) throw EReadFailure(missing);  // a byte that carries nothing
+  if (pos++ >= end) throw EReadFailure(filetext::Tr(missing));  // a byte that carries nothing
   const std::string stored = ReadString(pos, end, missing);
   if (!stored.empty()) host_.AttachImage(index, NormalizePath(stored));
   uint8_t width = 0;
-  if (pos >= end) throw EReadFailure(missing);
+  if (pos >= end) throw EReadFailure(filetext::Tr(missing));
   source_->ReadExact(pos++, &width, 1);
   if (width != 1 && width != 2)
-    throw EReadFailure(std::string(filetext::kBadCellWidth) + " (" + std::to_string(width) + ")");
+    throw EReadFailure(filetext::Tr(filetext::kBadCellWidth) + " (" + std::to_string(width) + ")");
   std::vector<uint16_t>& cells = CellsOf(index);
-  if (end - pos < cells.size() * width) throw EReadFailure(missing);
+  if (end - pos < cells.size() * width) throw EReadFailure(filetext::Tr(missing));
   if (width == 2)
     ReadWideCells(pos, cells);
   else
@@ -64,14 +64,14 @@ void TProjectReader::ReadOldLayer(const LayerEntry& entry, int index) {
 
 std::string TProjectReader::ReadString(uint64_t& pos, uint64_t end, const char* missing) {
   std::string bytes;
-  if (!source_->ReadCString(pos, end, bytes)) throw EReadFailure(missing);
+  if (!source_->ReadCString(pos, end, bytes)) throw EReadFailure(filetext::Tr(missing));
   pos += bytes.size() + 1;
   return FromShiftJis(bytes);
 }
 
 void TProjectReader::AddLayer(const std::string& name, int index) {
   if (!host_.AddLayer(name) || map_.LayerCount() != index + 1)
-    throw EReadFailure(filetext::kLayerNotCreated);
+    throw EReadFailure(filetext::Tr(filetext::kLayerNotCreated));
 }
 
 // The host appended the layer; it must have exactly one map's worth of cells.
@@ -79,7 +79,7 @@ std::vector<uint16_t>& TProjectReader::CellsOf(int index) {
   std::vector<uint16_t>& cells = map_.LayerAt(index).Cells;
   const uint64_t expected =
       static_cast<uint64_t>(map_.GetWidth()) * static_cast<uint64_t>(map_.GetHeight());
-  if (cells.size() != expected) throw EReadFailure(filetext::kLayerNotCreated);
+  if (cells.size() != expected) throw EReadFailure(filetext::Tr(filetext::kLayerNotCreated));
   return cells;
 }
 

@@ -12,6 +12,7 @@
 #include "formats/ProjectRecordCodec.h"
 #include "formats/ReadFailure.h"
 #include "model/MapDataUnit.h"
+#include "platform/Language.h"
 #include "platform/Prompter.h"
 #include "platform/TextCodec.h"
 
@@ -26,7 +27,7 @@ int HexDigit(uint8_t letter) {
   const std::string shown = letter >= 0x20 && letter < 0x7F
                                 ? std::string(1, static_cast<char>(letter))
                                 : "#" + std::to_string(letter);
-  throw std::invalid_argument("'" + shown + "' は有効な16進数ではありません");
+  throw std::invalid_argument(FillText(filetext::Tr(filetext::kBadHex), {shown}));
 }
 
 bool InRange(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
@@ -62,7 +63,7 @@ TFileResult TProjectReader::Read(TByteSource& source, const std::string& project
   return RunReader([this] {
     ReadRiffHeader();
     Scan();
-    if (layers_.empty()) throw EReadFailure(filetext::kNoLayers);
+    if (layers_.empty()) throw EReadFailure(filetext::Tr(filetext::kNoLayers));
     CheckHeader();
     SetupDocument();
     ReadLayers();
@@ -73,11 +74,11 @@ void TProjectReader::ReadRiffHeader() {
   uint8_t head[12];
   source_->ReadExact(0, head, sizeof head);
   if (std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "UMF_", 4) != 0)
-    throw EReadFailure(filetext::kNotRiffUmf);
+    throw EReadFailure(filetext::Tr(filetext::kNotRiffUmf));
   // A chunk missing from the file keeps its default; the map header keeps what it had.
   SetDefaultRecords(records_, options_.workAreaWidth);  // empties the comment too
   if (source_->Size() - 8 != byteorder::GetU32(head + 4))
-    throw EReadFailure(filetext::kDataSizeMismatch);
+    throw EReadFailure(filetext::Tr(filetext::kDataSizeMismatch));
   pos_ = sizeof head;
 }
 
@@ -93,7 +94,7 @@ void TProjectReader::ReadChunk(const std::string& id, uint32_t size) {
   uint8_t record[codec::kWindowSize];
   // A size that runs past the end would hide every chunk after it.
   if (size > source_->Size() - pos_ && !HasFixedSize(id))
-    throw EReadFailure(filetext::kDataSizeMismatch);
+    throw EReadFailure(filetext::Tr(filetext::kDataSizeMismatch));
   if (id == "UMFh") {
     ReadRecord(record, codec::kHeaderSize);
     codec::Decode(record, records_.header);
@@ -126,7 +127,7 @@ void TProjectReader::ReadChunk(const std::string& id, uint32_t size) {
     pos_ += size;
   } else {
     pos_ += size;  // an unknown chunk has no pad byte to skip
-    if (unknownIds_.insert(id).second) Ask(filetext::kUnknownChunkQuestion);
+    if (unknownIds_.insert(id).second) Ask(filetext::Tr(filetext::kUnknownChunkQuestion));
   }
 }
 
@@ -145,7 +146,7 @@ uint32_t TProjectReader::ReadShortRecord(uint8_t* record, uint32_t size) {
 
 void TProjectReader::NoteLayer(uint32_t size, bool old) {
   if (layers_.size() >= static_cast<size_t>(kMaxProjectLayers))
-    throw EReadFailure(filetext::kTooManyLayers);
+    throw EReadFailure(filetext::Tr(filetext::kTooManyLayers));
   layers_.push_back({pos_, size, old});
   pos_ += size;
   if (!old && (size & 1)) ++pos_;
@@ -166,7 +167,7 @@ void TProjectReader::CheckVersion() {
   } catch (const std::invalid_argument& e) {
     throw EReadFailure(e.what());
   }
-  if (value > kCurrentProjectVersion) Ask(filetext::kNewerVersionQuestion);
+  if (value > kCurrentProjectVersion) Ask(filetext::Tr(filetext::kNewerVersionQuestion));
   if (value <= kLastUnsupportedVersion)
     Ask(filetext::OlderVersionQuestion(ProjectVersionText(records_.version)));
 }
@@ -174,7 +175,7 @@ void TProjectReader::CheckVersion() {
 void TProjectReader::Ask(const std::string& question) {
   const MsgResult answer = Prompter().MessageBox(nullptr, question, filetext::kQuestionCaption,
                                                  MsgIcon::Warning, MsgButtons::OKCancel);
-  if (answer != MsgResult::OK) throw EReadFailure(filetext::kCancelled);
+  if (answer != MsgResult::OK) throw EReadFailure(filetext::Tr(filetext::kCancelled));
 }
 
 void TProjectReader::CheckHeader() {
@@ -183,12 +184,11 @@ void TProjectReader::CheckHeader() {
   if (!InRange(h.width, 1, kMaxMapSide) || !InRange(h.height, 1, kMaxMapSide) ||
       !InRange(h.partWidth, 1, 255) || !InRange(h.partHeight, 1, 255) || h.layerCount < 1 ||
       (h.bitsPerCell != 8 && h.bitsPerCell != 16))
-    throw EReadFailure(filetext::kBadHeader);
-  const uint64_t budget =
-      options_.memoryBudget ? options_.memoryBudget : DefaultCellMemoryBudget();
+    throw EReadFailure(filetext::Tr(filetext::kBadHeader));
+  const uint64_t budget = options_.memoryBudget ? options_.memoryBudget : DefaultCellMemoryBudget();
   const uint64_t cellBytes = uint64_t{2} * static_cast<uint64_t>(h.width) *
                              static_cast<uint64_t>(h.height) * layers_.size();
-  if (cellBytes > budget) throw EReadFailure(filetext::kMapTooLarge);
+  if (cellBytes > budget) throw EReadFailure(filetext::Tr(filetext::kMapTooLarge));
 }
 
 void TProjectReader::SetupDocument() {
@@ -196,7 +196,7 @@ void TProjectReader::SetupDocument() {
   host_.HideWindows();
   map_.ClearLayers();
   if (!map_.Setup(h.width, h.height, h.partWidth, h.partHeight, h.bitsPerCell))
-    throw EReadFailure(filetext::kCannotCreateMap);
+    throw EReadFailure(filetext::Tr(filetext::kCannotCreateMap));
   host_.BeforeLayers(static_cast<int>(layers_.size()));
 }
 

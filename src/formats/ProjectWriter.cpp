@@ -168,7 +168,7 @@ TFileResult WriteProjectFile(const std::string& path, const TMap& map, TProjectR
   const std::vector<LayerText> layers =
       LayerTexts(map, AbsolutePath(path), records.header.relativePaths != 0);
   const uint64_t fileSize = FileSize(map, records, layers);
-  if (fileSize - 8 > UINT32_MAX) return TFileResult::Failure(filetext::kFileTooLarge);
+  if (fileSize - 8 > UINT32_MAX) return TFileResult::Failure(filetext::Tr(filetext::kFileTooLarge));
   TSafeFileWriter out(path);
   bool ok = out.Open() && ProjectOutput(map, records, out, progress).Write(layers, fileSize) &&
             out.Commit();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formats/FileResult.h"
+#include "formats/FileTexts.h"
 #include "platform/Errors.h"
 
 class EReadFailure : public std::runtime_error {
@@ -19,8 +20,10 @@ TFileResult RunReader(Read&& read) {
     read();
     return TFileResult::Success();
   } catch (const std::bad_alloc&) {
-    return TFileResult::Failure("メモリが不足しています");
-  } catch (const std::exception& e) {  // EReadFailure, EInOutError, EAbort and the like
+    return TFileResult::Failure(filetext::Tr(filetext::kOutOfMemory));
+  } catch (const EAbort& e) {  // the document's own words, which the file texts share
+    return TFileResult::Failure(filetext::Tr(e.what()));
+  } catch (const std::exception& e) {  // EReadFailure, EInOutError and the like
     return TFileResult::Failure(e.what());
   }
 }

@@ -98,7 +98,7 @@ class TiledImporter {
 
   void Run() {
     CheckTiledMapHeader(t_);
-    if (t_.layers.empty()) throw EReadFailure(filetext::kNoLayers);
+    if (t_.layers.empty()) throw EReadFailure(filetext::Tr(filetext::kNoLayers));
     std::stable_sort(
         t_.tilesets.begin(), t_.tilesets.end(),
         [](const TTiledTileset& a, const TTiledTileset& b) { return a.firstGid < b.firstGid; });
@@ -164,7 +164,7 @@ class TiledImporter {
       if (plan.tileset < 0) continue;
       const TTiledTileset& s = t_.tilesets[static_cast<size_t>(plan.tileset)];
       if (s.tileWidth != t_.tileWidth || s.tileHeight != t_.tileHeight)
-        throw EReadFailure(tiledtext::kMixedTileSizes);
+        throw EReadFailure(filetext::Tr(tiledtext::kMixedTileSizes));
       animations_ |= s.animated;
       tileImages_ |= s.tileImages;
       if (s.image.empty()) continue;
@@ -237,9 +237,9 @@ class TiledImporter {
 
   void Ask(bool met, const char* question) {
     if (!met) return;
-    if (Prompter().MessageBox(nullptr, question, filetext::kQuestionCaption, MsgIcon::Warning,
-                              MsgButtons::OKCancel) != MsgResult::OK)
-      throw EReadFailure(filetext::kCancelled);
+    if (Prompter().MessageBox(nullptr, filetext::Tr(question), filetext::kQuestionCaption,
+                              MsgIcon::Warning, MsgButtons::OKCancel) != MsgResult::OK)
+      throw EReadFailure(filetext::Tr(filetext::kCancelled));
   }
 
   void AskQuestions() {
@@ -281,14 +281,14 @@ class TiledImporter {
   void FillDocument() {
     map_.ClearLayers();
     if (!map_.Setup(t_.width, t_.height, t_.tileWidth, t_.tileHeight, static_cast<uint8_t>(bits_)))
-      throw EReadFailure(filetext::kCannotCreateMap);
+      throw EReadFailure(filetext::Tr(filetext::kCannotCreateMap));
     host_.BeforeLayers(static_cast<int>(t_.layers.size()));
     const int perRow = tiled::PartsPerRow(bits_);
     for (size_t i = 0; i < t_.layers.size(); ++i) {
       TTiledLayer& layer = t_.layers[i];
       const int index = static_cast<int>(i);
       if (!host_.AddLayer(layer.name) || map_.LayerCount() != index + 1)
-        throw EReadFailure(filetext::kLayerNotCreated);
+        throw EReadFailure(filetext::Tr(filetext::kLayerNotCreated));
       std::vector<uint16_t>& cells = map_.LayerAt(index).Cells;
       const size_t n = std::min(cells.size(), layer.gids.size());
       for (size_t c = 0; c < n; ++c) {
@@ -324,22 +324,22 @@ class TiledImporter {
 }  // namespace
 
 void CheckTiledMapHeader(const TTiledMap& t) {
-  if (t.orientation != "orthogonal") throw EReadFailure(tiledtext::kNotOrthogonal);
-  if (t.infinite) throw EReadFailure(tiledtext::kInfinite);
+  if (t.orientation != "orthogonal") throw EReadFailure(filetext::Tr(tiledtext::kNotOrthogonal));
+  if (t.infinite) throw EReadFailure(filetext::Tr(tiledtext::kInfinite));
   if (t.width > tiled::kMaxSide || t.height > tiled::kMaxSide)
-    throw EReadFailure(tiledtext::kTooLarge);
-  if (t.width < 1 || t.height < 1) throw EReadFailure(tiledtext::kNotTiled);
+    throw EReadFailure(filetext::Tr(tiledtext::kTooLarge));
+  if (t.width < 1 || t.height < 1) throw EReadFailure(filetext::Tr(tiledtext::kNotTiled));
   if (!PartSideOk(t.tileWidth) || !PartSideOk(t.tileHeight))
-    throw EReadFailure(tiledtext::kBadTileSize);
+    throw EReadFailure(filetext::Tr(tiledtext::kBadTileSize));
 }
 
 void CheckTiledLayerRoom(const TTiledMap& t, uint64_t memoryBudget) {
   if (t.layers.size() >= static_cast<size_t>(tiled::kMaxLayers))
-    throw EReadFailure(filetext::kTooManyLayers);
+    throw EReadFailure(filetext::Tr(filetext::kTooManyLayers));
   // Each layer is held twice for a moment: as gids and as the document's cells.
   const uint64_t cells = uint64_t(t.width) * uint64_t(t.height) * (t.layers.size() + 1);
   if (cells * 6 > (memoryBudget ? memoryBudget : DefaultCellMemoryBudget()))
-    throw EReadFailure(filetext::kMapTooLarge);
+    throw EReadFailure(filetext::Tr(filetext::kMapTooLarge));
 }
 
 void ApplyTiledMap(TTiledMap& tiled, TMap& map, TProjectRecords& records, IProjectLoadHost& host) {

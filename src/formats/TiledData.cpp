@@ -9,7 +9,7 @@
 #include "formats/TiledTexts.h"
 
 void TCsvGids::Push() {
-  if (filled_ >= gids_.size()) throw EReadFailure(tiledtext::kBadLayerData);
+  if (filled_ >= gids_.size()) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
   gids_[filled_++] = static_cast<uint32_t>(value_);
   value_ = 0;
   inNumber_ = false;
@@ -20,20 +20,20 @@ void TCsvGids::Feed(QStringView text) {
     const char16_t c = qc.unicode();
     if (c >= '0' && c <= '9') {
       value_ = value_ * 10 + (c - '0');
-      if (value_ > 0xFFFFFFFFu) throw EReadFailure(tiledtext::kBadLayerData);
+      if (value_ > 0xFFFFFFFFu) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
       inNumber_ = true;
     } else if (c == ',') {
-      if (!inNumber_) throw EReadFailure(tiledtext::kBadLayerData);
+      if (!inNumber_) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
       Push();
     } else if (c != ' ' && c != '\n' && c != '\r' && c != '\t') {
-      throw EReadFailure(tiledtext::kBadLayerData);
+      throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
     }
   }
 }
 
 void TCsvGids::Finish() {
   if (inNumber_) Push();
-  if (filled_ != gids_.size()) throw EReadFailure(tiledtext::kBadLayerData);
+  if (filled_ != gids_.size()) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
 }
 
 namespace {
@@ -66,11 +66,12 @@ void Inflate(const QByteArray& packed, bool gzip, std::vector<uint8_t>& out) {
     status = inflate(&z, Z_NO_FLUSH);
     if (z.avail_out == 0) {
       inflateEnd(&z);
-      throw EReadFailure(tiledtext::kBomb);
+      throw EReadFailure(filetext::Tr(tiledtext::kBomb));
     }
   }
   inflateEnd(&z);
-  if (status != Z_STREAM_END || left != 0) throw EReadFailure(tiledtext::kBadLayerData);
+  if (status != Z_STREAM_END || left != 0)
+    throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
 }
 
 }  // namespace
@@ -83,16 +84,17 @@ void DecodeBase64Gids(const QByteArray& text, const QByteArray& compression,
     if (c != ' ' && c != '\n' && c != '\r' && c != '\t') compact.append(c);
   const auto decoded = QByteArray::fromBase64Encoding(
       compact, QByteArray::Base64Encoding | QByteArray::AbortOnBase64DecodingErrors);
-  if (!decoded) throw EReadFailure(tiledtext::kBadLayerData);
+  if (!decoded) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
   const QByteArray& bytes = *decoded;
   const size_t want = gids.size() * 4;
   if (compression.isEmpty()) {
-    if (static_cast<size_t>(bytes.size()) != want) throw EReadFailure(tiledtext::kBadLayerData);
+    if (static_cast<size_t>(bytes.size()) != want)
+      throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
     ToGids(reinterpret_cast<const uint8_t*>(bytes.constData()), gids);
     return;
   }
   if (compression != "zlib" && compression != "gzip")
-    throw EReadFailure(tiledtext::kUnknownEncoding);
+    throw EReadFailure(filetext::Tr(tiledtext::kUnknownEncoding));
   std::vector<uint8_t> raw(want);
   Inflate(bytes, compression == "gzip", raw);
   ToGids(raw.data(), gids);

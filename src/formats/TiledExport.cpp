@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <exception>
 
+#include "formats/FileTexts.h"
 #include "formats/SafeFileWriter.h"
 #include "formats/TiledMap.h"
 
@@ -19,7 +20,7 @@ TFileResult ExportTiledFile(const TMap& map, const TProjectRecords& records,
     else
       WriteTiledJson(tiled, buffer);
   } catch (const std::bad_alloc&) {
-    return TFileResult::Failure("メモリが不足しています");
+    return TFileResult::Failure(filetext::Tr(filetext::kOutOfMemory));
   }
   TSafeFileWriter out(path);
   if (!out.Open() || !out.Write(bytes.constData(), static_cast<size_t>(bytes.size())) ||

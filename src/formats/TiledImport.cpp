@@ -20,7 +20,7 @@ constexpr qint64 kMaxMapFileBytes = qint64{1} << 30;
 
 QByteArray ReadSource(TByteSource& source) {
   if (source.Size() > static_cast<uint64_t>(kMaxMapFileBytes))
-    throw EReadFailure(filetext::kMapTooLarge);
+    throw EReadFailure(filetext::Tr(filetext::kMapTooLarge));
   QByteArray bytes(static_cast<qsizetype>(source.Size()), Qt::Uninitialized);
   source.ReadExact(0, bytes.data(), static_cast<size_t>(bytes.size()));
   return bytes;
@@ -39,7 +39,7 @@ bool LooksLikeJson(const QByteArray& bytes) {
 QByteArray ReadTiledFileBytes(const std::string& path, const char* failure) {
   QFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxMapFileBytes)
-    throw EReadFailure(std::string(failure) + " (" + FileNamePart(path) + ")");
+    throw EReadFailure(filetext::Tr(failure) + " (" + FileNamePart(path) + ")");
   return file.readAll();
 }
 
@@ -82,7 +82,8 @@ TFileResult ImportTiled(TByteSource& source, const std::string& path, TMap& map,
       // The whole document is parsed before any size in it can be checked: about 16 bytes
       // of memory for every value of at least 2 bytes of text.
       const uint64_t budget = memoryBudget ? memoryBudget : DefaultCellMemoryBudget();
-      if (uint64_t(bytes.size()) * 8 > budget) throw EReadFailure(filetext::kMapTooLarge);
+      if (uint64_t(bytes.size()) * 8 > budget)
+        throw EReadFailure(filetext::Tr(filetext::kMapTooLarge));
       ReadTiledJson(bytes, path, tiled, memoryBudget);
     } else {
       ReadTmx(bytes, path, tiled, memoryBudget);

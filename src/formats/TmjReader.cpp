@@ -42,7 +42,8 @@ bool Bool(const QJsonObject& o, const char* key, bool fallback) {
 QJsonObject Parse(const QByteArray& bytes, const char* failure) {
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-  if (error.error != QJsonParseError::NoError || !doc.isObject()) throw EReadFailure(failure);
+  if (error.error != QJsonParseError::NoError || !doc.isObject())
+    throw EReadFailure(filetext::Tr(failure));
   return doc.object();
 }
 
@@ -72,7 +73,7 @@ class TmjReader {
 
   void ReadMap(const QJsonObject& o) {
     if (o.contains(QLatin1String("type")) && Text(o, "type") != "map")
-      throw EReadFailure(tiledtext::kNotTiled);
+      throw EReadFailure(filetext::Tr(tiledtext::kNotTiled));
     t_.orientation = Text(o, "orientation");
     const std::string order = Text(o, "renderorder");
     if (!order.empty()) t_.renderOrder = order;
@@ -126,7 +127,7 @@ class TmjReader {
       if (type == "tilelayer") {
         ReadLayer(o, shown);
       } else if (type == "group") {
-        if (depth >= kMaxGroupDepth) throw EReadFailure(tiledtext::kNotTiled);
+        if (depth >= kMaxGroupDepth) throw EReadFailure(filetext::Tr(tiledtext::kNotTiled));
         ReadLayers(o.value(QLatin1String("layers")).toArray(), shown, depth + 1);
       } else if (type == "objectgroup") {
         t_.dropped.objectLayers = true;
@@ -138,9 +139,9 @@ class TmjReader {
 
   void ReadLayer(const QJsonObject& o, bool visible) {
     CheckTiledLayerRoom(t_, budget_);
-    if (o.contains(QLatin1String("chunks"))) throw EReadFailure(tiledtext::kInfinite);
+    if (o.contains(QLatin1String("chunks"))) throw EReadFailure(filetext::Tr(tiledtext::kInfinite));
     if (Int(o, "width", t_.width) != t_.width || Int(o, "height", t_.height) != t_.height)
-      throw EReadFailure(tiledtext::kBadLayerData);
+      throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
     TTiledLayer layer;
     layer.name = Text(o, "name");
     layer.visible = visible;
@@ -151,17 +152,18 @@ class TmjReader {
     if (data.isArray() && (encoding.empty() || encoding == "csv")) {
       const QJsonArray cells = data.toArray();
       if (static_cast<size_t>(cells.size()) != layer.gids.size())
-        throw EReadFailure(tiledtext::kBadLayerData);
+        throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
       for (size_t i = 0; i < layer.gids.size(); ++i) {
         const double gid = cells.at(static_cast<qsizetype>(i)).toDouble(-1);
-        if (!(gid >= 0 && gid <= 4294967295.0)) throw EReadFailure(tiledtext::kBadLayerData);
+        if (!(gid >= 0 && gid <= 4294967295.0))
+          throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
         layer.gids[i] = static_cast<uint32_t>(gid);
       }
     } else if (data.isString() && encoding == "base64") {
       DecodeBase64Gids(data.toString().toLatin1(),
                        QByteArray::fromStdString(Text(o, "compression")), layer.gids);
     } else {
-      throw EReadFailure(tiledtext::kUnknownEncoding);
+      throw EReadFailure(filetext::Tr(tiledtext::kUnknownEncoding));
     }
     t_.layers.push_back(std::move(layer));
   }

@@ -23,7 +23,7 @@ int IntAttr(const QXmlStreamReader& xml, const char* name, int fallback = 0) {
   if (text.isEmpty()) return fallback;
   bool ok = false;
   const qlonglong value = text.toLongLong(&ok);
-  if (!ok) throw EReadFailure(tiledtext::kNotTiled);
+  if (!ok) throw EReadFailure(filetext::Tr(tiledtext::kNotTiled));
   // Out-of-range numbers are clamped to values every check below refuses.
   return static_cast<int>(std::clamp<qlonglong>(value, -1, 1 << 30));
 }
@@ -35,7 +35,7 @@ class TmxReader {
 
   void ReadMap() {
     if (!xml_.readNextStartElement() || xml_.name() != QLatin1String("map"))
-      throw EReadFailure(tiledtext::kNotTiled);
+      throw EReadFailure(filetext::Tr(tiledtext::kNotTiled));
     t_.orientation = Attr(xml_, "orientation");
     const std::string order = Attr(xml_, "renderorder");
     if (!order.empty()) t_.renderOrder = order;
@@ -46,15 +46,15 @@ class TmxReader {
     t_.tileHeight = IntAttr(xml_, "tileheight");
     CheckTiledMapHeader(t_);
     ReadChildren(true);
-    if (xml_.hasError()) throw EReadFailure(tiledtext::kNotTiled);
+    if (xml_.hasError()) throw EReadFailure(filetext::Tr(tiledtext::kNotTiled));
   }
 
   // The root element of a .tsx file.
   void ReadTilesetFile(TTiledTileset& s) {
     if (!xml_.readNextStartElement() || xml_.name() != QLatin1String("tileset"))
-      throw EReadFailure(tiledtext::kTilesetUnreadable);
+      throw EReadFailure(filetext::Tr(tiledtext::kTilesetUnreadable));
     ReadTilesetBody(s);
-    if (xml_.hasError()) throw EReadFailure(tiledtext::kTilesetUnreadable);
+    if (xml_.hasError()) throw EReadFailure(filetext::Tr(tiledtext::kTilesetUnreadable));
   }
 
  private:
@@ -70,7 +70,7 @@ class TmxReader {
         ReadLayer(visible);
       } else if (name == QLatin1String("group")) {
         const bool shown = visible && IntAttr(xml_, "visible", 1) != 0;
-        if (depth_ >= kMaxGroupDepth) throw EReadFailure(tiledtext::kNotTiled);
+        if (depth_ >= kMaxGroupDepth) throw EReadFailure(filetext::Tr(tiledtext::kNotTiled));
         ++depth_;
         ReadChildren(shown);
         --depth_;
@@ -146,7 +146,7 @@ class TmxReader {
     CheckTiledLayerRoom(t_, budget_);
     if (IntAttr(xml_, "width", t_.width) != t_.width ||
         IntAttr(xml_, "height", t_.height) != t_.height)
-      throw EReadFailure(tiledtext::kBadLayerData);
+      throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
     TTiledLayer layer;
     layer.name = Attr(xml_, "name");
     layer.visible = visible && IntAttr(xml_, "visible", 1) != 0;
@@ -172,22 +172,22 @@ class TmxReader {
       TCsvGids csv(gids);
       while (!xml_.atEnd() && xml_.readNext() != QXmlStreamReader::EndElement) {
         if (xml_.isCharacters()) csv.Feed(xml_.text());
-        if (xml_.isStartElement()) throw EReadFailure(tiledtext::kBadLayerData);
+        if (xml_.isStartElement()) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
       }
       csv.Finish();
     } else if (encoding == "base64") {
       QByteArray text;
       while (!xml_.atEnd() && xml_.readNext() != QXmlStreamReader::EndElement) {
         if (xml_.isCharacters()) text += xml_.text().toLatin1();
-        if (xml_.isStartElement()) throw EReadFailure(tiledtext::kBadLayerData);
+        if (xml_.isStartElement()) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
       }
       DecodeBase64Gids(text, compression, gids);
     } else if (encoding.empty()) {
       ReadTileElements(gids);
     } else {
-      throw EReadFailure(tiledtext::kUnknownEncoding);
+      throw EReadFailure(filetext::Tr(tiledtext::kUnknownEncoding));
     }
-    if (xml_.hasError()) throw EReadFailure(tiledtext::kBadLayerData);
+    if (xml_.hasError()) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
   }
 
   // The oldest form: one <tile gid="..."/> per cell.
@@ -195,10 +195,10 @@ class TmxReader {
     size_t filled = 0;
     while (xml_.readNextStartElement()) {
       if (xml_.name() == QLatin1String("tile")) {
-        if (filled >= gids.size()) throw EReadFailure(tiledtext::kBadLayerData);
+        if (filled >= gids.size()) throw EReadFailure(filetext::Tr(tiledtext::kBadLayerData));
         gids[filled++] = xml_.attributes().value(QLatin1String("gid")).toUInt();
       } else if (xml_.name() == QLatin1String("chunk")) {
-        throw EReadFailure(tiledtext::kInfinite);
+        throw EReadFailure(filetext::Tr(tiledtext::kInfinite));
       }
       xml_.skipCurrentElement();
     }

@@ -5,6 +5,7 @@
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
 #include "model/MapDataUnit.h"
+#include "platform/Language.h"
 #include "platform/Prompter.h"
 #include "platform/TextCodec.h"
 
@@ -29,33 +30,41 @@ std::string CharacterList(const std::string& utf8) {
   return list;
 }
 
+std::string Tr(const char* text) {
+  return TranslatedText("UnstorableTexts", text);
+}
+
 }  // namespace
 
 std::string UnstorableTextsQuestion(const TMap& map, const TProjectRecords& records,
                                     const std::string& projectPath) {
   std::vector<std::string> lines;
-  const auto check = [&lines](const std::string& label, const std::string& text) {
+  // `line` names the text as %1 and lists its characters as %2.
+  const auto check = [&lines](const char* line, const std::string& name, const std::string& text) {
     const std::string unstorable = UnstorableInShiftJis(text);
-    if (!unstorable.empty()) lines.push_back(label + "：" + CharacterList(unstorable));
+    if (!unstorable.empty()) lines.push_back(FillText(Tr(line), {name, CharacterList(unstorable)}));
   };
   const std::string project = AbsolutePath(projectPath);
   const bool relative = records.header.relativePaths != 0;
   for (int i = 0; i < map.LayerCount(); ++i) {
     const TMapLayer& layer = map.LayerAt(i);
-    check("レイヤー名「" + layer.Name + "」", layer.Name);
+    check(QT_TRANSLATE_NOOP("UnstorableTexts", "レイヤー名「%1」：%2"), layer.Name, layer.Name);
     if (layer.Chip) {
       const std::string stored = StoredImagePath(layer.Chip->FileName, project, relative);
-      check("パーツ画像「" + stored + "」", stored);
+      check(QT_TRANSLATE_NOOP("UnstorableTexts", "パーツ画像「%1」：%2"), stored, stored);
     }
   }
-  check("コメント", records.comment);
+  check(QT_TRANSLATE_NOOP("UnstorableTexts", "コメント：%2"), "", records.comment);
   if (lines.empty()) return std::string();
 
-  std::string text =
-      "Shift-JISで保存できない文字があります。保存するとこれらの文字は「?」になります。\n";
+  std::string text = Tr(QT_TRANSLATE_NOOP(
+      "UnstorableTexts",
+      "Shift-JISで保存できない文字があります。保存するとこれらの文字は「?」になります。\n"));
   for (size_t i = 0; i < lines.size() && i < kMaxLines; ++i) text += lines[i] + "\n";
-  if (lines.size() > kMaxLines) text += "ほか" + std::to_string(lines.size() - kMaxLines) + "件\n";
-  return text + "このまま保存しますか？";
+  if (lines.size() > kMaxLines)
+    text += FillText(Tr(QT_TRANSLATE_NOOP("UnstorableTexts", "ほか%1件\n")),
+                     {std::to_string(lines.size() - kMaxLines)});
+  return text + Tr(QT_TRANSLATE_NOOP("UnstorableTexts", "このまま保存しますか？"));
 }
 
 bool ConfirmUnstorableTexts(QWidget* owner, const TMap& map, const TProjectRecords& records,

@@ -1,13 +1,23 @@
 #include "imaging/BmpLayout.h"
 
-#include "imaging/EDIBLoadError.h"
+#include <QtGlobal>
 
-const char* const kBmpReadFailed = "ファイルを読み込めませんでした";
-const char* const kBmpBadFile = "異常なファイル";
-const char* const kBmpCompressed = "圧縮されたフォーマットには対応していません";
-const char* const kBmpCreateFailed = "DIBSection作成に失敗";
-const char* const kBmpCoreHeader = "OS/2形式のビットマップには対応していません";
-const char* const kBmpTooLarge = "画像が大きすぎます";
+#include "imaging/EDIBLoadError.h"
+#include "platform/Language.h"
+
+const char* const kBmpReadFailed =
+    QT_TRANSLATE_NOOP("ImageTexts", "ファイルを読み込めませんでした");
+const char* const kBmpBadFile = QT_TRANSLATE_NOOP("ImageTexts", "異常なファイル");
+const char* const kBmpCompressed =
+    QT_TRANSLATE_NOOP("ImageTexts", "圧縮されたフォーマットには対応していません");
+const char* const kBmpCreateFailed = QT_TRANSLATE_NOOP("ImageTexts", "DIBSection作成に失敗");
+const char* const kBmpCoreHeader =
+    QT_TRANSLATE_NOOP("ImageTexts", "OS/2形式のビットマップには対応していません");
+const char* const kBmpTooLarge = QT_TRANSLATE_NOOP("ImageTexts", "画像が大きすぎます");
+
+std::string ImageText(const char* message) {
+  return TranslatedText("ImageTexts", message);
+}
 
 namespace {
 
@@ -26,7 +36,7 @@ int32_t I32(const uint8_t* p) {
 }
 
 [[noreturn]] void Fail(const char* message) {
-  throw EDIBLoadError(message);
+  throw EDIBLoadError(ImageText(message));
 }
 
 bool KnownInfoHeader(uint32_t size) {

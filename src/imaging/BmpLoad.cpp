@@ -9,7 +9,7 @@ void CDIBLoadFromMemory(TBitmap& target, const uint8_t* data, size_t size) {
   try {
     picture.SetSize(layout.width, layout.height);
   } catch (const std::exception&) {
-    throw EDIBLoadError(kBmpCreateFailed);
+    throw EDIBLoadError(ImageText(kBmpCreateFailed));
   }
   DecodeBmpPixels(layout, data, picture);
   target.Swap(picture);

@@ -1,9 +1,11 @@
 #pragma once
-// Runs the loop of a rectangle copy; an error inside it is shown as the routine's message
-// followed by the error's own text and ")", and the copy ends there. Internal to imaging/.
+// Runs the loop of a rectangle copy; an error inside it is shown as the routine's message (an
+// ImageTexts text) followed by the error's own text and ")", and the copy ends there. Internal
+// to imaging/.
 #include <exception>
 #include <string>
 
+#include "imaging/EDIBLoadError.h"
 #include "platform/Prompter.h"
 
 template <class Loop>
@@ -11,8 +13,8 @@ void GuardCopy(const char* routineMessage, Loop&& loop) {
   try {
     loop();
   } catch (const std::exception& e) {
-    Prompter().ShowMessage(std::string(routineMessage) + e.what() + ")");
+    Prompter().ShowMessage(ImageText(routineMessage) + e.what() + ")");
   } catch (...) {
-    Prompter().ShowMessage(std::string(routineMessage) + ")");
+    Prompter().ShowMessage(ImageText(routineMessage) + ")");
   }
 }

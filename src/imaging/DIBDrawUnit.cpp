@@ -1,5 +1,6 @@
 #include "imaging/DIBDrawUnit.h"
 
+#include <QtGlobal>
 #include <algorithm>
 
 #include "imaging/CopyGuard.h"
@@ -86,7 +87,8 @@ void CDIBCopyRect32(TBitmap& dest, int dstX, int dstY, int dstW, int dstH, TBitm
                     int srcY, int srcW, int srcH) {
   CopyPlan plan;
   if (!PrepareCopy(dest, dstX, dstY, dstW, dstH, src, srcX, srcY, srcW, srcH, plan)) return;
-  GuardCopy("CDIBCopyRect32()で例外発生", [&] { CopyRows(dest, src, plan, PlainStore{}); });
+  GuardCopy(QT_TRANSLATE_NOOP("ImageTexts", "CDIBCopyRect32()で例外発生"),
+            [&] { CopyRows(dest, src, plan, PlainStore{}); });
 }
 
 void CDIBCopyRectUseKey32(TBitmap& dest, int dstX, int dstY, int dstW, int dstH, TBitmap& src,
@@ -94,5 +96,6 @@ void CDIBCopyRectUseKey32(TBitmap& dest, int dstX, int dstY, int dstW, int dstH,
   CopyPlan plan;
   if (!PrepareCopy(dest, dstX, dstY, dstW, dstH, src, srcX, srcY, srcW, srcH, plan)) return;
   const KeyedStore store{ColorToDIB32(key)};
-  GuardCopy("CDIBCopyRectUseKey32()で例外発生", [&] { CopyRows(dest, src, plan, store); });
+  GuardCopy(QT_TRANSLATE_NOOP("ImageTexts", "CDIBCopyRectUseKey32()で例外発生"),
+            [&] { CopyRows(dest, src, plan, store); });
 }

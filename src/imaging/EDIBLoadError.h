@@ -4,6 +4,10 @@
 #include <stdexcept>
 #include <string>
 
+// One of the loaders' messages (kBmpBadFile and its kin, marked in the "ImageTexts" context) in
+// the interface language.
+std::string ImageText(const char* message);
+
 class EDIBLoadError : public std::runtime_error {
  public:
   explicit EDIBLoadError(const std::string& message) : std::runtime_error(message) {}

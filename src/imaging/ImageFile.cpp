@@ -50,14 +50,14 @@ FileImage ReadWhole(const OpenFile& file) {
     image.bytes.reset(new uint8_t[image.size]);
     AdviseHugePages(image.bytes.get(), image.size);
   } catch (const std::exception&) {
-    throw EDIBLoadError(kBmpReadFailed);
+    throw EDIBLoadError(ImageText(kBmpReadFailed));
   }
   // Exactly the bytes allocated: the file may change size while another program writes it.
   size_t done = 0;
   while (done < image.size) {
     const ssize_t got = read(file.fd(), image.bytes.get() + done, image.size - done);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) throw EDIBLoadError(kBmpReadFailed);
+    if (got <= 0) throw EDIBLoadError(ImageText(kBmpReadFailed));
     done += static_cast<size_t>(got);
   }
   return image;

@@ -1,5 +1,6 @@
 #include "imaging/PartsImage.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cctype>
 #include <exception>
@@ -12,8 +13,9 @@
 #include "imaging/PngLoad.h"
 #include "model/DefineUnit.h"
 
-const char* const kPngBadFile = "異常なPNGファイル";
-const char* const kImageFormatUnknown = "BMPとPNG以外の画像形式には対応していません";
+const char* const kPngBadFile = QT_TRANSLATE_NOOP("ImageTexts", "異常なPNGファイル");
+const char* const kImageFormatUnknown =
+    QT_TRANSLATE_NOOP("ImageTexts", "BMPとPNG以外の画像形式には対応していません");
 
 namespace {
 
@@ -40,7 +42,7 @@ void LoadPartsImageMemory(TBitmap& target, TTransparentPixels& transparent, cons
     try {
       CDIBLoadFromMemory(target, data, size);
     } catch (const EDIBLoadError&) {
-      throw EDIBLoadError(kImageFormatUnknown);
+      throw EDIBLoadError(ImageText(kImageFormatUnknown));
     }
   }
   transparent.Reset(0, 0);

@@ -24,10 +24,11 @@ uint32_t BigEndian32(const uint8_t* p) {
 
 // The size the header claims, checked before Qt allocates anything for it.
 QSize CheckedHeaderSize(const uint8_t* data, size_t size) {
-  if (size < kHeaderEnd || std::memcmp(data + 12, "IHDR", 4) != 0) throw EDIBLoadError(kPngBadFile);
+  if (size < kHeaderEnd || std::memcmp(data + 12, "IHDR", 4) != 0)
+    throw EDIBLoadError(ImageText(kPngBadFile));
   const int64_t width = BigEndian32(data + 16), height = BigEndian32(data + 20);
-  if (width == 0 || height == 0) throw EDIBLoadError(kPngBadFile);
-  if (width * height > kBmpMaxPixels) throw EDIBLoadError(kBmpTooLarge);
+  if (width == 0 || height == 0) throw EDIBLoadError(ImageText(kPngBadFile));
+  if (width * height > kBmpMaxPixels) throw EDIBLoadError(ImageText(kBmpTooLarge));
   return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
@@ -57,13 +58,14 @@ QImage ReadImage(const uint8_t* data, size_t size, const QSize& expected) {
   QImage image;
   {
     const ScopedAllocationLimit limit(expected);
-    if (!reader.read(&image) || image.size() != expected) throw EDIBLoadError(kPngBadFile);
+    if (!reader.read(&image) || image.size() != expected)
+      throw EDIBLoadError(ImageText(kPngBadFile));
   }
   // RGB32 keeps alpha at 0xFF; every other format goes through straight (not premultiplied)
   // alpha, so that the colour of a half-transparent pixel is its own.
   if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
     image.convertTo(QImage::Format_ARGB32);
-  if (image.isNull()) throw EDIBLoadError(kBmpCreateFailed);
+  if (image.isNull()) throw EDIBLoadError(ImageText(kBmpCreateFailed));
   return image;
 }
 
@@ -102,7 +104,7 @@ void DecodePng(const uint8_t* data, size_t size, uint32_t keyPixel, TBitmap& out
     picture.SetSize(image.width(), image.height());
     clear.Reset(image.width(), image.height());
   } catch (const std::exception&) {
-    throw EDIBLoadError(kBmpCreateFailed);
+    throw EDIBLoadError(ImageText(kBmpCreateFailed));
   }
   for (int y = 0; y < image.height(); ++y) {
     CopyRow(reinterpret_cast<const QRgb*>(image.constScanLine(y)), picture.ScanLine32(y), y,

@@ -5,6 +5,7 @@
 
 #include "model/CellMath.h"
 #include "model/MapDataUnit.h"
+#include "platform/Language.h"
 #include "platform/Prompter.h"
 
 using cellmath::AbortOnFailure;
@@ -13,7 +14,8 @@ using cellmath::Clamp32;
 namespace {
 
 void ShowLayerMissing(const char* text, int32_t layer) {
-  Prompter().MessageBox(nullptr, text + std::to_string(layer) + ")", "エラー", MsgIcon::Error,
+  Prompter().MessageBox(nullptr, TranslatedText("TMap", text) + std::to_string(layer) + ")",
+                        TranslatedText("TMap", QT_TRANSLATE_NOOP("TMap", "エラー")), MsgIcon::Error,
                         MsgButtons::OK);
 }
 
@@ -21,7 +23,7 @@ void ShowLayerMissing(const char* text, int32_t layer) {
 
 bool TMap::ReadBlock(TModified& block) {
   if (!IsValidLayer(block.layer)) {
-    ShowLayerMissing("レイヤーが存在しません(layer:", block.layer);
+    ShowLayerMissing(QT_TRANSLATE_NOOP("TMap", "レイヤーが存在しません(layer:"), block.layer);
     return false;
   }
   return AbortOnFailure("TMap.ReadBlock", [&] {
@@ -49,7 +51,7 @@ bool TMap::ReadBlock(TModified& block) {
 bool TMap::WriteBlock(TModified& block) {
   if (!block.destination.active) return false;
   if (!EditableLayer(block.layer)) {
-    ShowLayerMissing("対象レイヤーが存在しません(layer:", block.layer);
+    ShowLayerMissing(QT_TRANSLATE_NOOP("TMap", "対象レイヤーが存在しません(layer:"), block.layer);
     return false;
   }
   if (block.data.empty()) return false;

@@ -1,14 +1,20 @@
 #include "platform/Errors.h"
 
+#include <QtGlobal>
 #include <cerrno>
 #include <cstring>
 
+#include "platform/Language.h"
+
 std::string FileErrorText(FileAction action, const std::string& path, const std::string& detail) {
-  const char* what = action == FileAction::Open     ? " を開けません"
-                     : action == FileAction::Create ? " を作成できません"
-                     : action == FileAction::Read   ? " を読み込めません"
-                                                    : " に書き込めません";
-  return "ファイル " + path + what + " (" + detail + ")";
+  const char* pattern = action == FileAction::Open
+                            ? QT_TRANSLATE_NOOP("Errors", "ファイル %1 を開けません (%2)")
+                        : action == FileAction::Create
+                            ? QT_TRANSLATE_NOOP("Errors", "ファイル %1 を作成できません (%2)")
+                        : action == FileAction::Read
+                            ? QT_TRANSLATE_NOOP("Errors", "ファイル %1 を読み込めません (%2)")
+                            : QT_TRANSLATE_NOOP("Errors", "ファイル %1 に書き込めません (%2)");
+  return FillText(TranslatedText("Errors", pattern), {path, detail});
 }
 
 std::string SystemErrorText(int error) {
@@ -16,29 +22,30 @@ std::string SystemErrorText(int error) {
     int error;
     const char* text;
   } kTexts[] = {
-      {ENOENT, "ファイルまたはフォルダーが見つかりません"},
-      {EACCES, "アクセスが許可されていません"},
-      {EPERM, "アクセスが許可されていません"},
-      {ENOSPC, "ディスクの空き容量が足りません"},
-      {EDQUOT, "ディスクの使用量の上限を超えました"},
-      {EFBIG, "ファイルが大きすぎます"},
-      {EIO, "入出力エラーが発生しました"},
-      {EROFS, "読み取り専用の場所です"},
-      {EISDIR, "フォルダーです"},
-      {ENOTDIR, "途中の名前がフォルダーではありません"},
-      {ENAMETOOLONG, "名前が長すぎます"},
-      {EMFILE, "開いているファイルが多すぎます"},
-      {ENFILE, "開いているファイルが多すぎます"},
-      {EEXIST, "同じ名前のものがすでにあります"},
-      {EBUSY, "ファイルが使用中です"},
-      {ETXTBSY, "ファイルが使用中です"},
-      {ENOMEM, "メモリが不足しています"},
-      {ELOOP, "シンボリックリンクが循環しています"},
-      {EINTR, "処理が中断されました"},
+      {ENOENT, QT_TRANSLATE_NOOP("Errors", "ファイルまたはフォルダーが見つかりません")},
+      {EACCES, QT_TRANSLATE_NOOP("Errors", "アクセスが許可されていません")},
+      {EPERM, QT_TRANSLATE_NOOP("Errors", "アクセスが許可されていません")},
+      {ENOSPC, QT_TRANSLATE_NOOP("Errors", "ディスクの空き容量が足りません")},
+      {EDQUOT, QT_TRANSLATE_NOOP("Errors", "ディスクの使用量の上限を超えました")},
+      {EFBIG, QT_TRANSLATE_NOOP("Errors", "ファイルが大きすぎます")},
+      {EIO, QT_TRANSLATE_NOOP("Errors", "入出力エラーが発生しました")},
+      {EROFS, QT_TRANSLATE_NOOP("Errors", "読み取り専用の場所です")},
+      {EISDIR, QT_TRANSLATE_NOOP("Errors", "フォルダーです")},
+      {ENOTDIR, QT_TRANSLATE_NOOP("Errors", "途中の名前がフォルダーではありません")},
+      {ENAMETOOLONG, QT_TRANSLATE_NOOP("Errors", "名前が長すぎます")},
+      {EMFILE, QT_TRANSLATE_NOOP("Errors", "開いているファイルが多すぎます")},
+      {ENFILE, QT_TRANSLATE_NOOP("Errors", "開いているファイルが多すぎます")},
+      {EEXIST, QT_TRANSLATE_NOOP("Errors", "同じ名前のものがすでにあります")},
+      {EBUSY, QT_TRANSLATE_NOOP("Errors", "ファイルが使用中です")},
+      {ETXTBSY, QT_TRANSLATE_NOOP("Errors", "ファイルが使用中です")},
+      {ENOMEM, QT_TRANSLATE_NOOP("Errors", "メモリが不足しています")},
+      {ELOOP, QT_TRANSLATE_NOOP("Errors", "シンボリックリンクが循環しています")},
+      {EINTR, QT_TRANSLATE_NOOP("Errors", "処理が中断されました")},
   };
   for (const auto& known : kTexts)
-    if (known.error == error) return known.text;
-  return "システムエラー " + std::to_string(error);
+    if (known.error == error) return TranslatedText("Errors", known.text);
+  return FillText(TranslatedText("Errors", QT_TRANSLATE_NOOP("Errors", "システムエラー %1")),
+                  {std::to_string(error)});
 }
 
 void RaiseFileError(FileAction action, const std::string& path) {

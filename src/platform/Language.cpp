@@ -101,3 +101,25 @@ void ApplyLanguage(TLanguage language) {
 TLanguage CurrentLanguage() {
   return current;
 }
+
+std::string TranslatedText(const char* context, const char* source) {
+  const QString translated = QCoreApplication::translate(context, source);
+  // The source as given, not its round trip through UTF-16.
+  if (translated == QString::fromUtf8(source)) return source;
+  return translated.toStdString();
+}
+
+std::string FillText(const std::string& pattern, std::initializer_list<std::string> args) {
+  std::string text;
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    // %1 to %9; anything else after a '%' is text.
+    const size_t n = i + 1 < pattern.size() ? size_t(pattern[i + 1] - '1') : args.size();
+    if (pattern[i] == '%' && n < args.size() && n < 9) {
+      text += args.begin()[n];
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
+}

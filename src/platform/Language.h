@@ -3,6 +3,7 @@
 // environment variable BRIMWELL_LANG or by the editor's language menu (a stored setting), in
 // that order. Japanese texts are the source strings; English comes from the compiled-in
 // brimwell_en.qm.
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,3 +29,17 @@ void StoreLanguage(TLanguage language);
 // LanguageChange event; needs a QCoreApplication.
 void ApplyLanguage(TLanguage language);
 TLanguage CurrentLanguage();
+
+// lupdate collects the texts marked so; this lets the model, which includes no Qt, mark its own.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
+// `source`, a Japanese text marked with QT_TRANSLATE_NOOP(context, …), in the interface
+// language. Without a translation (Japanese, or no application yet) it is `source` byte for
+// byte.
+std::string TranslatedText(const char* context, const char* source);
+
+// `pattern` with %1, %2, … replaced by `args` in one pass, so that an argument holding "%1"
+// stays as it is, and so do its bytes (file names need not be UTF-8).
+std::string FillText(const std::string& pattern, std::initializer_list<std::string> args);

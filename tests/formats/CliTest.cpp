@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -287,6 +288,35 @@ TEST(CliProgramTest, RunsAsAProgram) {
   EXPECT_EQ(pclose(pipe), 0);
   EXPECT_EQ(WEXITSTATUS(system(BRIMWELL_CLI_PATH " info /nonexistent.bwp 2>/dev/null")), 1);
   EXPECT_EQ(WEXITSTATUS(system(BRIMWELL_CLI_PATH " nonsense 2>/dev/null")), 2);
+}
+
+// --lang en: warnings, errors and help in English; only data (layer names) stays Japanese.
+TEST_F(CliTest, SpeaksEnglishWhenAsked) {
+  std::filesystem::remove(dir.File("img/parts.bmp"));
+  WriteFileBytes(dir.File("bad.fmf"), "FMF_ and nothing more");
+  const std::string cli = BRIMWELL_CLI_PATH " --lang en ";
+  const std::string log = " 2>>" + dir.File("err.txt") + " >>" + dir.File("err.txt") + "; ";
+  const std::string script = cli + "export " + dir.File("m.bwp") + " " + dir.File("o.bmp") + log +
+                             cli + "import " + dir.File("bad.fmf") + " " + dir.File("x.bwp") + log +
+                             cli + "export " + dir.File("m.bwp") + " " + dir.File("no/o.fmf") +
+                             log + cli + "--help" + log;
+  ASSERT_EQ(system(script.c_str()), 0);
+  std::string text = ReadFileBytes(dir.File("err.txt"));
+  EXPECT_NE(text.find("brimwell-cli: warning: parts.bmp was not found.\n"), std::string::npos);
+  EXPECT_NE(text.find("brimwell-cli: error: Error while reading bad.fmf (Not an FMF file, or the "
+                      "file is damaged)\nbrimwell-cli: error: Could not read the FMF file\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("brimwell-cli: error: Error while exporting as FMF (fixed format). Export "
+                      "stopped. (Cannot create file "),
+            std::string::npos)
+      << text;
+  for (const char* data : {"地面", "レイヤー0", "レイヤー1"})
+    for (size_t at; (at = text.find(data)) != std::string::npos;)
+      text.erase(at, std::string(data).size());
+  const QString rest = QString::fromStdString(text);
+  EXPECT_TRUE(std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.unicode() < 0x3000; }))
+      << text;
 }
 
 // A file-size limit makes the write fail and the program say so, instead of killing it.
