@@ -1,5 +1,6 @@
 #include "editor/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "formats/FileTexts.h"
@@ -24,7 +25,8 @@ bool FileExists(const std::string& path) {
   return QFileInfo::exists(QString::fromStdString(path));
 }
 
-FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt, const char* title,
+FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt,
+                                    const std::string& title,
                                     const std::string& projectPath,
                                     const std::string& displayName) {
   FileDialogRequest request;
@@ -37,7 +39,9 @@ FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt, 
 }
 
 bool AskOverwrite(QWidget* owner) {
-  return Prompter().MessageBox(owner, filedialog::kOverwriteQuestion, filetext::kQuestionCaption,
+  const QString question =
+      QCoreApplication::translate("FileDialogs", filedialog::kOverwriteQuestion);
+  return Prompter().MessageBox(owner, question.toStdString(), filetext::kQuestionCaption,
                                MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What the file commands share: the names their save dialogs propose, where the dialogs start,
 // and the question before an existing file is replaced.
+#include <QtGlobal>
 #include <string>
 
 #include "platform/Prompter.h"
@@ -12,7 +13,7 @@ namespace filedialog {
 inline const char* const kProjectFilter = "Project file (*.bwp)|*.bwp";
 inline const char* const kProjectExt = "bwp";
 inline const char* const kOverwriteQuestion =
-    "同名のファイルがすでにが存在します。置き換えますか？";
+    QT_TRANSLATE_NOOP("FileDialogs", "同名のファイルがすでにが存在します。置き換えますか？");
 
 }  // namespace filedialog
 
@@ -25,7 +26,8 @@ std::string FileExtension(const std::string& path);
 bool FileExists(const std::string& path);
 
 // A save dialog that starts in the project's folder and proposes the project's name.
-FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt, const char* title,
+FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt,
+                                    const std::string& title,
                                     const std::string& projectPath, const std::string& displayName);
 
 // "Replace the file of the same name?" (caption "Brimwell", warning icon, OK and Cancel).

@@ -26,10 +26,12 @@ const char kExportFilter[] =
 const char kImportFilter[] =
     "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx *.tmj *.json)|*.tmx;*.tmj;*.json";
 const char kBitmapSizeQuestion[] =
-    "ピクセルのビットマップ画像を生成しますがよろしいですか？("
-    "あまりにも大きいビットマップを出力しよう"
-    "とするとアプリケーションが応答しなくなる場合があります。)";
-const char kShortBitmapSizeQuestion[] = "ピクセルのビットマップ画像を生成しますがよろしいですか？";
+    QT_TRANSLATE_NOOP("TMainForm",
+                      "%1*%2ピクセルのビットマップ画像を生成しますがよろしいですか？("
+                      "あまりにも大きいビットマップを出力しよう"
+                      "とするとアプリケーションが応答しなくなる場合があります。)");
+const char kShortBitmapSizeQuestion[] =
+    QT_TRANSLATE_NOOP("TMainForm", "%1*%2ピクセルのビットマップ画像を生成しますがよろしいですか？");
 
 // The export dialog's file types, by their place in the filter.
 enum TExportType { kFmf = 1, kCsv1 = 2, kCsv2 = 3, kBitmap = 4, kTmx = 5, kTmj = 6 };
@@ -43,7 +45,7 @@ void TMainForm::N32Click() {
   FileDialogRequest request;
   request.filter = kImportFilter;
   request.defaultExt = "fmf";
-  request.title = "マップデータの読み込み(fmf)";
+  request.title = tr("マップデータの読み込み(fmf)").toStdString();
   const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
   if (!chosen.accepted) return;
   const std::string extension = FileExtension(chosen.path);
@@ -56,23 +58,23 @@ void TMainForm::N32Click() {
   } else if (IsTiledMapPath(chosen.path)) {
     if (!AskToSaveChanges()) return;
     if (!ReadTiledMap(chosen.path))
-      Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption, MsgIcon::Error,
-                            MsgButtons::OK);
+      Prompter().MessageBox(this, tiledtext::kImportFailed, tr("エラー").toStdString(),
+                            MsgIcon::Error, MsgButtons::OK);
     return;
   } else {
     return;
   }
   if (!imported)
-    Prompter().MessageBox(this, filetext::kFmfImportFailed, filetext::kErrorCaption, MsgIcon::Error,
-                          MsgButtons::OK);
+    Prompter().MessageBox(this, filetext::kFmfImportFailed, tr("エラー").toStdString(),
+                          MsgIcon::Error, MsgButtons::OK);
 }
 
 bool TMainForm::importTiled(const std::string& path) {
   if (!Map || !AskToSaveChanges()) return false;
   const bool imported = ReadTiledMap(path);
   if (!imported)
-    Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption, MsgIcon::Error,
-                          MsgButtons::OK);
+    Prompter().MessageBox(this, tiledtext::kImportFailed, tr("エラー").toStdString(),
+                          MsgIcon::Error, MsgButtons::OK);
   return imported;
 }
 
@@ -130,7 +132,8 @@ bool TMainForm::ReadImportedMap(const std::string& path,
 void TMainForm::N31Click() {
   if (!N31->isEnabled() || !Map || !Map->IsReady()) return;
   const FileDialogRequest request =
-      SaveDialogRequest(kExportFilter, "fmf", "マップデータの書き出し", FileName, MapName);
+      SaveDialogRequest(kExportFilter, "fmf", tr("マップデータの書き出し").toStdString(), FileName,
+                        ShownMapName());
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   ExportMapData(chosen.path, chosen.filterIndex);
@@ -180,16 +183,18 @@ void TMainForm::N34Click() {
   if (!Map || !Map->IsReady()) return;
   if (!AskBitmapSize(kShortBitmapSizeQuestion)) return;
   const FileDialogRequest request = SaveDialogRequest(
-      "Bitmap File (*.bmp)|*.bmp", "bmp", "マップデータの書き出し(Bitmap)", FileName, MapName);
+      "Bitmap File (*.bmp)|*.bmp", "bmp", tr("マップデータの書き出し(Bitmap)").toStdString(),
+      FileName, ShownMapName());
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   WriteBitmapExport(chosen.path);
 }
 
-bool TMainForm::AskBitmapSize(const std::string& tail) {
+bool TMainForm::AskBitmapSize(const char* question) {
   const int64_t width = int64_t{Map->GetWidth()} * Map->GetPartWidth();
   const int64_t height = int64_t{Map->GetHeight()} * Map->GetPartHeight();
-  const std::string text = std::to_string(width) + "*" + std::to_string(height) + tail;
+  const std::string text =
+      tr(question).arg(QString::number(width), QString::number(height)).toStdString();
   return Prompter().MessageBox(this, text, filetext::kQuestionCaption, MsgIcon::Warning,
                                MsgButtons::OKCancel) == MsgResult::OK;
 }
