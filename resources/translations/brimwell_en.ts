@@ -26,6 +26,50 @@
         <source>同名のファイルがすでにが存在します。置き換えますか？</source>
         <translation>A file with this name already exists. Replace it?</translation>
     </message>
+    <message>
+        <source>Project file (*.bwp)</source>
+        <translation>Brimwell project (*.bwp)</translation>
+    </message>
+    <message>
+        <source>Fixed Mapdata File (*.fmf)</source>
+        <translation>FMF map data (*.fmf)</translation>
+    </message>
+    <message>
+        <source>Bitmap File (*.bmp)</source>
+        <translation>Bitmap image (*.bmp)</translation>
+    </message>
+    <message>
+        <source>CSV Text File v1(*.csv)</source>
+        <translation>CSV text, version 1 (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV Text File v2(*.csv)</source>
+        <translation>CSV text, version 2 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tiled Map (*.tmx)</source>
+        <translation>Tiled map (*.tmx)</translation>
+    </message>
+    <message>
+        <source>Tiled JSON Map (*.tmj)</source>
+        <translation>Tiled JSON map (*.tmj)</translation>
+    </message>
+    <message>
+        <source>Tiled Map (*.tmx *.tmj *.json)</source>
+        <translation>Tiled map (*.tmx *.tmj *.json)</translation>
+    </message>
+    <message>
+        <source>画像ファイル (*.png *.bmp)</source>
+        <translation>Images (*.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG画像 (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>ビットマップ (*.bmp)</source>
+        <translation>Bitmap images (*.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>QtPrompter</name>
@@ -179,18 +223,6 @@
     <message>
         <source>表示縮小</source>
         <translation>Zoom out</translation>
-    </message>
-    <message>
-        <source>画像ファイル (*.png *.bmp)</source>
-        <translation>Image files (*.png *.bmp)</translation>
-    </message>
-    <message>
-        <source>PNG画像 (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
-        <source>ビットマップ (*.bmp)</source>
-        <translation>Bitmaps (*.bmp)</translation>
     </message>
     <message>
         <source>ファイル%1が外部で変更されています。読み込み直しますか？</source>

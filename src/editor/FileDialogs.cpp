@@ -6,6 +6,20 @@
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
 
+std::string FileFilter(std::initializer_list<FileType> types) {
+  std::string filter;
+  for (const FileType& type : types) {
+    if (!filter.empty()) filter += '|';
+    filter += QCoreApplication::translate("FileDialogs", type.caption).toStdString();
+    filter += std::string("|") + type.patterns;
+  }
+  return filter;
+}
+
+std::string ProjectFilter() {
+  return FileFilter({{QT_TRANSLATE_NOOP("FileDialogs", "Project file (*.bwp)"), "*.bwp"}});
+}
+
 std::string ProposedFileName(const std::string& displayName) {
   const size_t dot = displayName.rfind('.');
   return dot == std::string::npos ? displayName : displayName.substr(0, dot);
@@ -25,7 +39,7 @@ bool FileExists(const std::string& path) {
   return QFileInfo::exists(QString::fromStdString(path));
 }
 
-FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt,
+FileDialogRequest SaveDialogRequest(const std::string& filter, const char* defaultExt,
                                     const std::string& title,
                                     const std::string& projectPath,
                                     const std::string& displayName) {

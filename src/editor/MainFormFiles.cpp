@@ -122,7 +122,7 @@ void TMainForm::ReplaceByDefaultMap(const std::string& failedFile, const std::st
 void TMainForm::OpenMenuItemClick() {
   if (!OpenMenuItem->isEnabled()) return;
   FileDialogRequest request;
-  request.filter = filedialog::kProjectFilter;
+  request.filter = ProjectFilter();
   request.defaultExt = filedialog::kProjectExt;
   request.initialDir = ProjectFolder(FileName);
   const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
@@ -186,7 +186,7 @@ bool TMainForm::Save() {
   std::string target = FileName;
   if (target.empty()) {
     const FileDialogResult chosen = Prompter().SaveFileDialog(
-        this, SaveDialogRequest(filedialog::kProjectFilter, filedialog::kProjectExt,
+        this, SaveDialogRequest(ProjectFilter(), filedialog::kProjectExt,
                                 tr("新規保存").toStdString(), FileName, ShownMapName()));
     if (!chosen.accepted) return false;
     if (FileExists(chosen.path) && !AskOverwrite(this)) return false;
@@ -211,7 +211,7 @@ void TMainForm::SaveToolButtonClick() {
 void TMainForm::SaveAs1Click() {
   if (!SaveAs1->isEnabled() || !Map || !Map->IsReady() || Map->LayerCount() == 0) return;
   const FileDialogRequest request = SaveDialogRequest(
-      filedialog::kProjectFilter, filedialog::kProjectExt, tr("名前を付けて保存").toStdString(),
+      ProjectFilter(), filedialog::kProjectExt, tr("名前を付けて保存").toStdString(),
       FileName, ShownMapName());
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;

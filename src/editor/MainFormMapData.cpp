@@ -19,12 +19,24 @@
 
 namespace {
 
-const char kExportFilter[] =
-    "Fixed Mapdata File (*.fmf)|*.fmf|CSV Text File v1(*.csv)|*.csv|CSV Text File "
-    "v2(*.csv)|*.csv|Bitmap File (*.bmp)|*.bmp|Tiled Map (*.tmx)|*.tmx|Tiled JSON Map "
-    "(*.tmj)|*.tmj";
-const char kImportFilter[] =
-    "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx *.tmj *.json)|*.tmx;*.tmj;*.json";
+const char kFmfType[] = QT_TRANSLATE_NOOP("FileDialogs", "Fixed Mapdata File (*.fmf)");
+const char kBitmapType[] = QT_TRANSLATE_NOOP("FileDialogs", "Bitmap File (*.bmp)");
+
+std::string ExportFilter() {
+  return FileFilter({{kFmfType, "*.fmf"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "CSV Text File v1(*.csv)"), "*.csv"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "CSV Text File v2(*.csv)"), "*.csv"},
+                     {kBitmapType, "*.bmp"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "Tiled Map (*.tmx)"), "*.tmx"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "Tiled JSON Map (*.tmj)"), "*.tmj"}});
+}
+
+std::string ImportFilter() {
+  return FileFilter(
+      {{kFmfType, "*.fmf"},
+       {QT_TRANSLATE_NOOP("FileDialogs", "Tiled Map (*.tmx *.tmj *.json)"), "*.tmx;*.tmj;*.json"}});
+}
+
 const char kBitmapSizeQuestion[] =
     QT_TRANSLATE_NOOP("TMainForm",
                       "%1*%2ピクセルのビットマップ画像を生成しますがよろしいですか？("
@@ -43,7 +55,7 @@ enum TExportType { kFmf = 1, kCsv1 = 2, kCsv2 = 3, kBitmap = 4, kTmx = 5, kTmj =
 void TMainForm::N32Click() {
   if (!N32->isEnabled() || !Map) return;
   FileDialogRequest request;
-  request.filter = kImportFilter;
+  request.filter = ImportFilter();
   request.defaultExt = "fmf";
   request.title = tr("マップデータの読み込み(fmf)").toStdString();
   const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
@@ -132,7 +144,7 @@ bool TMainForm::ReadImportedMap(const std::string& path,
 void TMainForm::N31Click() {
   if (!N31->isEnabled() || !Map || !Map->IsReady()) return;
   const FileDialogRequest request =
-      SaveDialogRequest(kExportFilter, "fmf", tr("マップデータの書き出し").toStdString(), FileName,
+      SaveDialogRequest(ExportFilter(), "fmf", tr("マップデータの書き出し").toStdString(), FileName,
                         ShownMapName());
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
@@ -182,9 +194,9 @@ void TMainForm::WriteBitmapExport(const std::string& path) {
 void TMainForm::N34Click() {
   if (!Map || !Map->IsReady()) return;
   if (!AskBitmapSize(kShortBitmapSizeQuestion)) return;
-  const FileDialogRequest request = SaveDialogRequest(
-      "Bitmap File (*.bmp)|*.bmp", "bmp", tr("マップデータの書き出し(Bitmap)").toStdString(),
-      FileName, ShownMapName());
+  const FileDialogRequest request =
+      SaveDialogRequest(FileFilter({{kBitmapType, "*.bmp"}}), "bmp",
+                        tr("マップデータの書き出し(Bitmap)").toStdString(), FileName, ShownMapName());
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   WriteBitmapExport(chosen.path);

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "editor/DroppedFile.h"
+#include "editor/FileDialogs.h"
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "formats/FileTexts.h"
@@ -29,15 +30,11 @@ int64_t FileModifiedTime(const std::string& path) {
   return time.toMSecsSinceEpoch() * 1000000;
 }
 
-// Parts images in every format the reader knows, each format on its own as well. Only the
-// captions speak the interface's language.
+// Parts images in every format the reader knows, each format on its own as well.
 std::string ImageFilter() {
-  const auto caption = [](const char* text) {
-    return QCoreApplication::translate("TChipForm", text).toStdString();
-  };
-  return caption(QT_TRANSLATE_NOOP("TChipForm", "画像ファイル (*.png *.bmp)")) + "|*.png;*.bmp|" +
-         caption(QT_TRANSLATE_NOOP("TChipForm", "PNG画像 (*.png)")) + "|*.png|" +
-         caption(QT_TRANSLATE_NOOP("TChipForm", "ビットマップ (*.bmp)")) + "|*.bmp";
+  return FileFilter({{QT_TRANSLATE_NOOP("FileDialogs", "画像ファイル (*.png *.bmp)"), "*.png;*.bmp"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "PNG画像 (*.png)"), "*.png"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "ビットマップ (*.bmp)"), "*.bmp"}});
 }
 
 uint32_t ColorKey() {
