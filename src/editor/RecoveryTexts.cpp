@@ -18,8 +18,10 @@ std::string WarningCaption() {
 std::string CopyLine(const std::string& name, int64_t writtenMs) {
   const QString time =
       QDateTime::fromMSecsSinceEpoch(writtenMs).toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
-  const QString shown = name.empty() ? Tr(QT_TRANSLATE_NOOP("RecoveryTexts", "名称未設定"))
-                                     : QString::fromStdString(name);
+  // A project's name carries its extension, so the bare untitled name is a new map's.
+  const bool untitled = name.empty() || name == kUntitled;
+  const QString shown = untitled ? Tr(QT_TRANSLATE_NOOP("RecoveryTexts", "名称未設定"))
+                                 : QString::fromStdString(name);
   return Tr(QT_TRANSLATE_NOOP("RecoveryTexts", "%1（%2 の状態）")).arg(shown, time).toStdString();
 }
 

@@ -12,7 +12,7 @@ inline const char* const kUntitled = "名称未設定";
 
 // Texts in the interface's language.
 std::string WarningCaption();
-// "sample.bwp（2026/12/09 05:40:12 の状態）"; an empty name is the untitled one.
+// "sample.bwp（2026/12/09 05:40:12 の状態）"; an empty name is the untitled one too.
 std::string CopyLine(const std::string& name, int64_t writtenMs);
 std::string OneCopyQuestion(const std::string& copyLine);
 std::string ManyCopiesQuestion(size_t count);

@@ -158,7 +158,7 @@ QStringList EditorMessages(ScriptedPrompter& prompter) {
   // A new map offers its name in the interface's language.
   EXPECT_EQ(prompter.Boxes()[2].file.fileName, "Untitled");
   for (const std::string& text :
-       {recoverytext::OneCopyQuestion(recoverytext::CopyLine("", 0)),
+       {recoverytext::OneCopyQuestion(recoverytext::CopyLine(recoverytext::kUntitled, 0)),
         recoverytext::ManyCopiesQuestion(2), recoverytext::WriteFailure("x"),
         recoverytext::FolderFailure("/x"), recoverytext::WarningCaption()})
     texts << QString::fromStdString(text);
