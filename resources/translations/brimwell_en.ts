@@ -378,6 +378,121 @@
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>同名のファイルがすでにが存在します。置き換えますか？</source>
+        <translation>A file with this name already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Project file (*.bwp)</source>
+        <translation>Brimwell project (*.bwp)</translation>
+    </message>
+    <message>
+        <source>Fixed Mapdata File (*.fmf)</source>
+        <translation>FMF map data (*.fmf)</translation>
+    </message>
+    <message>
+        <source>Bitmap File (*.bmp)</source>
+        <translation>Bitmap image (*.bmp)</translation>
+    </message>
+    <message>
+        <source>CSV Text File v1(*.csv)</source>
+        <translation>CSV text, version 1 (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV Text File v2(*.csv)</source>
+        <translation>CSV text, version 2 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tiled Map (*.tmx)</source>
+        <translation>Tiled map (*.tmx)</translation>
+    </message>
+    <message>
+        <source>Tiled JSON Map (*.tmj)</source>
+        <translation>Tiled JSON map (*.tmj)</translation>
+    </message>
+    <message>
+        <source>Tiled Map (*.tmx *.tmj *.json)</source>
+        <translation>Tiled map (*.tmx *.tmj *.json)</translation>
+    </message>
+    <message>
+        <source>画像ファイル (*.png *.bmp)</source>
+        <translation>Images (*.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG画像 (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>ビットマップ (*.bmp)</source>
+        <translation>Bitmap images (*.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>破棄(&amp;D)</source>
+        <translation>&amp;Discard</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryTexts</name>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>名称未設定</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1（%2 の状態）</source>
+        <translation>%1 (as of %2)</translation>
+    </message>
+    <message>
+        <source>前回、保存されていない変更を残したまま Brimwell が終了しました。復元しますか？
+
+%1
+
+（「いいえ」で次の起動まで残し、「破棄」で削除します）</source>
+        <translation>Brimwell closed last time with unsaved changes. Restore them?
+
+%1
+
+(No keeps them until the next start; Discard deletes them.)</translation>
+    </message>
+    <message>
+        <source>前回、保存されていない変更を残したまま終了した編集が%1件あります。選んだものを復元しますか？
+（「いいえ」で次の起動まで残し、「破棄」ですべて削除します）</source>
+        <translation>Brimwell closed last time with unsaved changes in %1 maps. Restore the chosen one?
+(No keeps them until the next start; Discard deletes them all.)</translation>
+    </message>
+    <message>
+        <source>復元用のコピーを書き込めませんでした (%1)</source>
+        <translation>Could not write the recovery copy (%1)</translation>
+    </message>
+    <message>
+        <source>%1 に書き込めません</source>
+        <translation>Cannot write to %1</translation>
+    </message>
+</context>
+<context>
     <name>TAboutBox</name>
     <message>
         <source>メモリ合計        : </source>
@@ -466,6 +581,22 @@
         <source>表示縮小</source>
         <translation>Zoom out</translation>
     </message>
+    <message>
+        <source>ファイル%1が外部で変更されています。読み込み直しますか？</source>
+        <translation>The file %1 has been changed by another program. Reload it?</translation>
+    </message>
+    <message>
+        <source>メモリを確保出来ませんでした</source>
+        <translation>Could not allocate memory.</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
 </context>
 <context>
     <name>TCopyLayerDialog</name>
@@ -480,6 +611,41 @@
     <message>
         <source>新規名称</source>
         <translation>New name</translation>
+    </message>
+</context>
+<context>
+    <name>TFillDialog</name>
+    <message>
+        <source>塗り潰し</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>塗りつぶし</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>選択パーツ</source>
+        <translation>Selected part</translation>
+    </message>
+    <message>
+        <source>定義パターン</source>
+        <translation>Selected pattern</translation>
+    </message>
+    <message>
+        <source>透明パーツ</source>
+        <translation>Transparent part</translation>
+    </message>
+    <message>
+        <source>選択範囲内を塗り潰す場合は</source>
+        <translation>To fill the selection only,</translation>
+    </message>
+    <message>
+        <source>タイリングペンを使用して下さい</source>
+        <translation>use the tiling pen.</translation>
+    </message>
+    <message>
+        <source>塗りつぶす内容</source>
+        <translation>Fill with</translation>
     </message>
 </context>
 <context>
@@ -531,6 +697,30 @@
     <message>
         <source>レイヤー設定</source>
         <translation>Layer Settings</translation>
+    </message>
+    <message>
+        <source>メモリーが足りない為、レイヤーを複製できません。</source>
+        <translation>Not enough memory to duplicate the layer.</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>レイヤーは最低限１つは必要なので、これ以上削除できません。</source>
+        <translation>A map needs at least one layer, so this one cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>作成できるレイヤ数は255レイヤです。上限を超えてます。</source>
+        <translation>A map can have at most 255 layers.</translation>
+    </message>
+    <message>
+        <source>メモリーが足りない為、レイヤーを作成できません。</source>
+        <translation>Not enough memory to create a layer.</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1041,72 @@
         <source>表示範囲(%1, %2)-(%3, %4)</source>
         <translation>Visible (%1, %2)-(%3, %4)</translation>
     </message>
+    <message>
+        <source>%1で例外発生</source>
+        <translation>Exception in %1</translation>
+    </message>
+    <message>
+        <source>TMainForm.FormResize:例外発生</source>
+        <translation>Exception in TMainForm.FormResize</translation>
+    </message>
+    <message>
+        <source>新規保存</source>
+        <translation>Save Project</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>%1*%2ピクセルのビットマップ画像を生成しますがよろしいですか？(あまりにも大きいビットマップを出力しようとするとアプリケーションが応答しなくなる場合があります。)</source>
+        <translation>Create a bitmap image of %1 × %2 pixels? (A very large bitmap can stop the application from responding.)</translation>
+    </message>
+    <message>
+        <source>%1*%2ピクセルのビットマップ画像を生成しますがよろしいですか？</source>
+        <translation>Create a bitmap image of %1 × %2 pixels?</translation>
+    </message>
+    <message>
+        <source>マップデータの読み込み(fmf)</source>
+        <translation>Import Map Data</translation>
+    </message>
+    <message>
+        <source>マップデータの書き出し</source>
+        <translation>Export Map Data</translation>
+    </message>
+    <message>
+        <source>マップデータの書き出し(Bitmap)</source>
+        <translation>Export as Bitmap</translation>
+    </message>
+    <message>
+        <source>マップのリサイズに失敗しました。
+</source>
+        <translation>Could not resize the map.
+</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>メモリを確保出来ませんでした</source>
+        <translation>Could not allocate memory.</translation>
+    </message>
+    <message>
+        <source>選択範囲なし</source>
+        <translation>No selection</translation>
+    </message>
+    <message>
+        <source>ブラシを読み込めませんでした</source>
+        <translation>Could not load the background brush.</translation>
+    </message>
+    <message>
+        <source>TMainForm.CreateNewMapで例外発生</source>
+        <translation>Exception in TMainForm.CreateNewMap</translation>
+    </message>
+    <message>
+        <source>変更が保存されていません。保存しますか？</source>
+        <translation>The map has unsaved changes. Save them?</translation>
+    </message>
 </context>
 <context>
     <name>TMap</name>
@@ -1001,6 +1257,13 @@
     <message>
         <source>表示縮小</source>
         <translation>Zoom out</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressForm</name>
+    <message>
+        <source>進行状況</source>
+        <translation>Progress</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #pragma once
 // Runs a command or event handler so that no exception leaves it: the document's silent abort
 // shows nothing, anything else is reported as a plain message naming the routine.
+#include <QCoreApplication>
 #include <exception>
 #include <string>
 
@@ -13,6 +14,8 @@ void Guarded(const char* routine, Body body) {
     body();
   } catch (const EAbort&) {
   } catch (const std::exception&) {
-    Prompter().ShowMessage(std::string(routine) + "で例外発生");
+    Prompter().ShowMessage(QCoreApplication::translate("TMainForm", "%1で例外発生")
+                               .arg(QString::fromUtf8(routine))
+                               .toStdString());
   }
 }

@@ -1,9 +1,24 @@
 #include "editor/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "formats/FileTexts.h"
 #include "formats/ImagePath.h"
+
+std::string FileFilter(std::initializer_list<FileType> types) {
+  std::string filter;
+  for (const FileType& type : types) {
+    if (!filter.empty()) filter += '|';
+    filter += QCoreApplication::translate("FileDialogs", type.caption).toStdString();
+    filter += std::string("|") + type.patterns;
+  }
+  return filter;
+}
+
+std::string ProjectFilter() {
+  return FileFilter({{QT_TRANSLATE_NOOP("FileDialogs", "Project file (*.bwp)"), "*.bwp"}});
+}
 
 std::string ProposedFileName(const std::string& displayName) {
   const size_t dot = displayName.rfind('.');
@@ -24,7 +39,8 @@ bool FileExists(const std::string& path) {
   return QFileInfo::exists(QString::fromStdString(path));
 }
 
-FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt, const char* title,
+FileDialogRequest SaveDialogRequest(const std::string& filter, const char* defaultExt,
+                                    const std::string& title,
                                     const std::string& projectPath,
                                     const std::string& displayName) {
   FileDialogRequest request;
@@ -37,7 +53,9 @@ FileDialogRequest SaveDialogRequest(const char* filter, const char* defaultExt, 
 }
 
 bool AskOverwrite(QWidget* owner) {
-  return Prompter().MessageBox(owner, filedialog::kOverwriteQuestion, filetext::kQuestionCaption,
+  const QString question =
+      QCoreApplication::translate("FileDialogs", filedialog::kOverwriteQuestion);
+  return Prompter().MessageBox(owner, question.toStdString(), filetext::kQuestionCaption,
                                MsgIcon::Warning, MsgButtons::OKCancel) == MsgResult::OK;
 }
 

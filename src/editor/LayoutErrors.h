@@ -1,6 +1,7 @@
 #pragma once
 // The resize handlers of the main view and the parts window report a failed layout by its
 // kind, in the main window's words, and go on with whatever layout they reached.
+#include <QCoreApplication>
 #include <exception>
 #include <stdexcept>
 
@@ -24,6 +25,7 @@ void ReportLayoutErrors(Layout layout) {
   } catch (const std::logic_error&) {
     Prompter().ShowMessage("TMainForm.FormResize.EInvalidOperation");
   } catch (const std::exception&) {
-    Prompter().ShowMessage("TMainForm.FormResize:例外発生");
+    Prompter().ShowMessage(
+        QCoreApplication::translate("TMainForm", "TMainForm.FormResize:例外発生").toStdString());
   }
 }

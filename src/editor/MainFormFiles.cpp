@@ -45,7 +45,8 @@ void TakePlacement(const TToolWindow* window, TWindowRecord& record) {
 
 void ReportSaveFailure(QWidget* owner, const std::string& reason) {
   Prompter().MessageBox(owner, filetext::WriteFailureText(filetext::kProjectWriteFailed, reason),
-                        filetext::kErrorCaption, MsgIcon::Error, MsgButtons::OK);
+                        QCoreApplication::translate("TMainForm", "エラー").toStdString(),
+                        MsgIcon::Error, MsgButtons::OK);
 }
 
 }  // namespace
@@ -113,15 +114,15 @@ void TMainForm::FinishOpenedMap() {
 
 void TMainForm::ReplaceByDefaultMap(const std::string& failedFile, const std::string& reason) {
   show();
-  Prompter().MessageBox(this, filetext::ReadErrorText(failedFile, reason), filetext::kErrorCaption,
-                        MsgIcon::Error, MsgButtons::OK);
+  Prompter().MessageBox(this, filetext::ReadErrorText(failedFile, reason),
+                        tr("エラー").toStdString(), MsgIcon::Error, MsgButtons::OK);
   CreateNewMap(100, 100, 1, 32, 32, 8);
 }
 
 void TMainForm::OpenMenuItemClick() {
   if (!OpenMenuItem->isEnabled()) return;
   FileDialogRequest request;
-  request.filter = filedialog::kProjectFilter;
+  request.filter = ProjectFilter();
   request.defaultExt = filedialog::kProjectExt;
   request.initialDir = ProjectFolder(FileName);
   const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
@@ -185,8 +186,8 @@ bool TMainForm::Save() {
   std::string target = FileName;
   if (target.empty()) {
     const FileDialogResult chosen = Prompter().SaveFileDialog(
-        this, SaveDialogRequest(filedialog::kProjectFilter, filedialog::kProjectExt, "新規保存",
-                                FileName, MapName));
+        this, SaveDialogRequest(ProjectFilter(), filedialog::kProjectExt,
+                                tr("新規保存").toStdString(), FileName, ShownMapName()));
     if (!chosen.accepted) return false;
     if (FileExists(chosen.path) && !AskOverwrite(this)) return false;
     target = chosen.path;
@@ -210,7 +211,8 @@ void TMainForm::SaveToolButtonClick() {
 void TMainForm::SaveAs1Click() {
   if (!SaveAs1->isEnabled() || !Map || !Map->IsReady() || Map->LayerCount() == 0) return;
   const FileDialogRequest request = SaveDialogRequest(
-      filedialog::kProjectFilter, filedialog::kProjectExt, "名前を付けて保存", FileName, MapName);
+      ProjectFilter(), filedialog::kProjectExt, tr("名前を付けて保存").toStdString(),
+      FileName, ShownMapName());
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   if (!ConfirmUnstorableTexts(this, *Map, Records, chosen.path)) return;

@@ -19,17 +19,31 @@
 
 namespace {
 
-const char kExportFilter[] =
-    "Fixed Mapdata File (*.fmf)|*.fmf|CSV Text File v1(*.csv)|*.csv|CSV Text File "
-    "v2(*.csv)|*.csv|Bitmap File (*.bmp)|*.bmp|Tiled Map (*.tmx)|*.tmx|Tiled JSON Map "
-    "(*.tmj)|*.tmj";
-const char kImportFilter[] =
-    "Fixed Mapdata File (*.fmf)|*.fmf|Tiled Map (*.tmx *.tmj *.json)|*.tmx;*.tmj;*.json";
+const char kFmfType[] = QT_TRANSLATE_NOOP("FileDialogs", "Fixed Mapdata File (*.fmf)");
+const char kBitmapType[] = QT_TRANSLATE_NOOP("FileDialogs", "Bitmap File (*.bmp)");
+
+std::string ExportFilter() {
+  return FileFilter({{kFmfType, "*.fmf"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "CSV Text File v1(*.csv)"), "*.csv"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "CSV Text File v2(*.csv)"), "*.csv"},
+                     {kBitmapType, "*.bmp"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "Tiled Map (*.tmx)"), "*.tmx"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "Tiled JSON Map (*.tmj)"), "*.tmj"}});
+}
+
+std::string ImportFilter() {
+  return FileFilter(
+      {{kFmfType, "*.fmf"},
+       {QT_TRANSLATE_NOOP("FileDialogs", "Tiled Map (*.tmx *.tmj *.json)"), "*.tmx;*.tmj;*.json"}});
+}
+
 const char kBitmapSizeQuestion[] =
-    "ピクセルのビットマップ画像を生成しますがよろしいですか？("
-    "あまりにも大きいビットマップを出力しよう"
-    "とするとアプリケーションが応答しなくなる場合があります。)";
-const char kShortBitmapSizeQuestion[] = "ピクセルのビットマップ画像を生成しますがよろしいですか？";
+    QT_TRANSLATE_NOOP("TMainForm",
+                      "%1*%2ピクセルのビットマップ画像を生成しますがよろしいですか？("
+                      "あまりにも大きいビットマップを出力しよう"
+                      "とするとアプリケーションが応答しなくなる場合があります。)");
+const char kShortBitmapSizeQuestion[] =
+    QT_TRANSLATE_NOOP("TMainForm", "%1*%2ピクセルのビットマップ画像を生成しますがよろしいですか？");
 
 // The export dialog's file types, by their place in the filter.
 enum TExportType { kFmf = 1, kCsv1 = 2, kCsv2 = 3, kBitmap = 4, kTmx = 5, kTmj = 6 };
@@ -41,9 +55,9 @@ enum TExportType { kFmf = 1, kCsv1 = 2, kCsv2 = 3, kBitmap = 4, kTmx = 5, kTmj =
 void TMainForm::N32Click() {
   if (!N32->isEnabled() || !Map) return;
   FileDialogRequest request;
-  request.filter = kImportFilter;
+  request.filter = ImportFilter();
   request.defaultExt = "fmf";
-  request.title = "マップデータの読み込み(fmf)";
+  request.title = tr("マップデータの読み込み(fmf)").toStdString();
   const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
   if (!chosen.accepted) return;
   const std::string extension = FileExtension(chosen.path);
@@ -56,23 +70,23 @@ void TMainForm::N32Click() {
   } else if (IsTiledMapPath(chosen.path)) {
     if (!AskToSaveChanges()) return;
     if (!ReadTiledMap(chosen.path))
-      Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption, MsgIcon::Error,
-                            MsgButtons::OK);
+      Prompter().MessageBox(this, tiledtext::kImportFailed, tr("エラー").toStdString(),
+                            MsgIcon::Error, MsgButtons::OK);
     return;
   } else {
     return;
   }
   if (!imported)
-    Prompter().MessageBox(this, filetext::kFmfImportFailed, filetext::kErrorCaption, MsgIcon::Error,
-                          MsgButtons::OK);
+    Prompter().MessageBox(this, filetext::kFmfImportFailed, tr("エラー").toStdString(),
+                          MsgIcon::Error, MsgButtons::OK);
 }
 
 bool TMainForm::importTiled(const std::string& path) {
   if (!Map || !AskToSaveChanges()) return false;
   const bool imported = ReadTiledMap(path);
   if (!imported)
-    Prompter().MessageBox(this, tiledtext::kImportFailed, filetext::kErrorCaption, MsgIcon::Error,
-                          MsgButtons::OK);
+    Prompter().MessageBox(this, tiledtext::kImportFailed, tr("エラー").toStdString(),
+                          MsgIcon::Error, MsgButtons::OK);
   return imported;
 }
 
@@ -130,7 +144,8 @@ bool TMainForm::ReadImportedMap(const std::string& path,
 void TMainForm::N31Click() {
   if (!N31->isEnabled() || !Map || !Map->IsReady()) return;
   const FileDialogRequest request =
-      SaveDialogRequest(kExportFilter, "fmf", "マップデータの書き出し", FileName, MapName);
+      SaveDialogRequest(ExportFilter(), "fmf", tr("マップデータの書き出し").toStdString(), FileName,
+                        ShownMapName());
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   ExportMapData(chosen.path, chosen.filterIndex);
@@ -179,17 +194,19 @@ void TMainForm::WriteBitmapExport(const std::string& path) {
 void TMainForm::N34Click() {
   if (!Map || !Map->IsReady()) return;
   if (!AskBitmapSize(kShortBitmapSizeQuestion)) return;
-  const FileDialogRequest request = SaveDialogRequest(
-      "Bitmap File (*.bmp)|*.bmp", "bmp", "マップデータの書き出し(Bitmap)", FileName, MapName);
+  const FileDialogRequest request =
+      SaveDialogRequest(FileFilter({{kBitmapType, "*.bmp"}}), "bmp",
+                        tr("マップデータの書き出し(Bitmap)").toStdString(), FileName, ShownMapName());
   FileDialogResult chosen;
   if (!ChooseFileToWrite(this, request, chosen)) return;
   WriteBitmapExport(chosen.path);
 }
 
-bool TMainForm::AskBitmapSize(const std::string& tail) {
+bool TMainForm::AskBitmapSize(const char* question) {
   const int64_t width = int64_t{Map->GetWidth()} * Map->GetPartWidth();
   const int64_t height = int64_t{Map->GetHeight()} * Map->GetPartHeight();
-  const std::string text = std::to_string(width) + "*" + std::to_string(height) + tail;
+  const std::string text =
+      tr(question).arg(QString::number(width), QString::number(height)).toStdString();
   return Prompter().MessageBox(this, text, filetext::kQuestionCaption, MsgIcon::Warning,
                                MsgButtons::OKCancel) == MsgResult::OK;
 }

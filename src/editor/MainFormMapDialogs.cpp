@@ -1,4 +1,5 @@
 // The map-wide dialogs: resize, replace, fill and project settings.
+#include <QCoreApplication>
 #include <QDialog>
 #include <string>
 
@@ -30,8 +31,12 @@ void TileOverSelection(const TCellRange& selection, int layer, TModified& block)
 }
 
 void ShowResizeFailure(QWidget* owner, const std::string& detail) {
-  Prompter().MessageBox(owner, "マップのリサイズに失敗しました。\n" + detail, "エラー",
-                        MsgIcon::Error, MsgButtons::OK);
+  Prompter().MessageBox(
+      owner,
+      QCoreApplication::translate("TMainForm", "マップのリサイズに失敗しました。\n").toStdString() +
+          detail,
+      QCoreApplication::translate("TMainForm", "エラー").toStdString(), MsgIcon::Error,
+      MsgButtons::OK);
 }
 
 }  // namespace
@@ -53,7 +58,7 @@ void TMainForm::N23Click() {
   } catch (const EInOutError& error) {
     ShowResizeFailure(this, error.what());
   } catch (const EAbort&) {
-    ShowResizeFailure(this, "メモリを確保出来ませんでした");
+    ShowResizeFailure(this, tr("メモリを確保出来ませんでした").toStdString());
     // The document gives up its layers only when it could not put them back.
     if (Map->LayerCount() == 0) {
       CreateNewMap(newWidth, newHeight, 1, Map->GetPartWidth(), Map->GetPartHeight(),

@@ -127,7 +127,7 @@ void TMainForm::D2Click() {
   EndPendingDrag();
   DropFloating(true);
   if (!Selection.active) {
-    SetStatusText(1, "選択範囲なし");
+    SetStatusText(1, tr("選択範囲なし").toStdString());
     return;
   }
   Selection.active = 0;

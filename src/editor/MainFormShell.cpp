@@ -40,7 +40,7 @@ void TMainForm::FormCreate() {
   setWindowIcon(QIcon(QStringLiteral(":/brimwell.png")));
   RegisterCursors();
   if (!BackgroundBrush.Load(BackgroundBrushResource()))
-    Prompter().ShowMessage("ブラシを読み込めませんでした");
+    Prompter().ShowMessage(tr("ブラシを読み込めませんでした").toStdString());
   CreateMenus();
   CreateToolBar();
   AssignZoomShortcuts();
@@ -48,7 +48,7 @@ void TMainForm::FormCreate() {
   try {
     BackBuffer = TBitmap(std::max(1, View->width()), std::max(1, View->height()));
   } catch (const std::bad_alloc&) {
-    Prompter().ShowMessage("メモリを確保出来ませんでした");
+    Prompter().ShowMessage(tr("メモリを確保出来ませんでした").toStdString());
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                               Qt::QueuedConnection);
     return;
@@ -128,8 +128,8 @@ bool TMainForm::CreateNewMap(int32_t width, int32_t height, int32_t layerCount, 
     Map = nullptr;
     Map = new TMap();
     if (!Map->Setup(width, height, partWidth, partHeight, bitsPerCell))
-      Prompter().MessageBox(nullptr, "メモリを確保出来ませんでした", "エラー", MsgIcon::Error,
-                            MsgButtons::OK);
+      Prompter().MessageBox(nullptr, tr("メモリを確保出来ませんでした").toStdString(),
+                            tr("エラー").toStdString(), MsgIcon::Error, MsgButtons::OK);
     TMapHeaderRecord& header = Records.header;
     header.width = width;
     header.height = height;
@@ -155,7 +155,7 @@ bool TMainForm::CreateNewMap(int32_t width, int32_t height, int32_t layerCount, 
     ToolButtonMediator();
     return true;
   } catch (const std::exception&) {
-    Prompter().ShowMessage("TMainForm.CreateNewMapで例外発生");
+    Prompter().ShowMessage(tr("TMainForm.CreateNewMapで例外発生").toStdString());
     return true;
   }
 }
@@ -173,20 +173,22 @@ void TMainForm::FormatTittle() {
     const int layer = LayerForm->GetCurrentLayerIndex();
     if (layer >= 0) layerName = Map->GetLayerName(layer);
   }
-  // A project's name is its file's; only the name of a new map is interface text.
-  const std::string name = FileName.empty() && MapName == kUntitled
-                               ? QCoreApplication::translate("TMainForm", kUntitled).toStdString()
-                               : MapName;
-  const std::string title = "Brimwell " + name + "(" + std::to_string(Records.header.bitsPerCell) +
-                            "bit) " + " @ " + std::to_string(zoom) + "%" + "(" + layerName + ")";
+  const std::string title = "Brimwell " + ShownMapName() + "(" +
+                            std::to_string(Records.header.bitsPerCell) + "bit) " + " @ " +
+                            std::to_string(zoom) + "%" + "(" + layerName + ")";
   setWindowTitle(QString::fromStdString(title));
   ToolButtonMediator();
 }
 
+std::string TMainForm::ShownMapName() const {
+  // A project's name is its file's; only the name of a new map is interface text.
+  return FileName.empty() && MapName == kUntitled ? tr(kUntitled).toStdString() : MapName;
+}
+
 bool TMainForm::AskToSaveChanges() {
   if (!Map || !Map->IsModified()) return true;
-  switch (Prompter().MessageBox(this, "変更が保存されていません。保存しますか？", "Brimwell",
-                                MsgIcon::Warning, MsgButtons::YesNoCancel)) {
+  switch (Prompter().MessageBox(this, tr("変更が保存されていません。保存しますか？").toStdString(),
+                                "Brimwell", MsgIcon::Warning, MsgButtons::YesNoCancel)) {
     case MsgResult::Yes:
       return Save();
     case MsgResult::No:

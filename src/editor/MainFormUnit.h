@@ -20,6 +20,7 @@
 // toolbar at its top: x counts from the view's left edge, y from the toolbar's top edge, so a
 // view pixel (vx, vy) is the client point (vx, vy + ToolBarHeight()). The menu bar is not part
 // of the client area. TMapView converts its event positions before calling the Form* handlers.
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QPoint>
 #include <cstdint>
@@ -59,6 +60,8 @@ struct TFrameRect {
 };
 
 class TMainForm : public QMainWindow {
+  Q_DECLARE_TR_FUNCTIONS(TMainForm)
+
  public:
   explicit TMainForm(QWidget* parent = nullptr);
   ~TMainForm() override;
@@ -69,6 +72,8 @@ class TMainForm : public QMainWindow {
                     int32_t partHeight, uint8_t bitsPerCell);
   bool Init();
   void FormatTittle();
+  // The map's name as the interface shows it: a new map's "名称未設定" in the interface's language.
+  std::string ShownMapName() const;
   void HideTollWindows();
   void AppOnActive();
   void WMDropFiles(const QStringList& paths);
@@ -423,7 +428,7 @@ class TMainForm : public QMainWindow {
                        const std::function<TFileResult(IProjectLoadHost&)>& read);
   void ExportMapData(const std::string& path, int type);
   void WriteBitmapExport(const std::string& path);
-  bool AskBitmapSize(const std::string& tail);
+  bool AskBitmapSize(const char* question);
   // `failure` with the file layer's reason.
   void ReportWriteFailure(const char* failure, const std::string& reason);
 

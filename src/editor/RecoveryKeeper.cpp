@@ -157,7 +157,7 @@ void TRecoveryKeeper::ReportFailure(const std::string& reason) {
   std::cerr << "brimwell: " << text << std::endl;
   if (!reported_) {
     reported_ = true;
-    Prompter().MessageBox(MainForm, text, recoverytext::kWarningCaption, MsgIcon::Warning,
+    Prompter().MessageBox(MainForm, text, recoverytext::WarningCaption(), MsgIcon::Warning,
                           MsgButtons::OK);
   } else if (MainForm && MainForm->statusBar()) {
     MainForm->statusBar()->showMessage(QString::fromStdString(text), 10000);

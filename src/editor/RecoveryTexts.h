@@ -1,5 +1,5 @@
 #pragma once
-// What the recovery copies say to the user.
+// What the recovery copies say to the user, in the interface's language.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,10 +7,12 @@
 namespace recoverytext {
 
 inline const char* const kCaption = "Brimwell";
-inline const char* const kWarningCaption = "警告";
+// The untitled map's name as the editor keeps it; the interface shows it translated.
 inline const char* const kUntitled = "名称未設定";
 
-// "sample.bwp（2026/12/09 05:40:12 の状態）"; an empty name is the untitled one.
+// Texts in the interface's language.
+std::string WarningCaption();
+// "sample.bwp（2026/12/09 05:40:12 の状態）"; an empty name is the untitled one too.
 std::string CopyLine(const std::string& name, int64_t writtenMs);
 std::string OneCopyQuestion(const std::string& copyLine);
 std::string ManyCopiesQuestion(size_t count);

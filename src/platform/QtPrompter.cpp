@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -80,13 +81,14 @@ void NameButtons(QMessageBox& box) {
   const struct {
     QMessageBox::StandardButton button;
     const char* text;
-  } names[] = {{QMessageBox::Ok, "OK"},
-               {QMessageBox::Cancel, "キャンセル"},
-               {QMessageBox::Yes, "はい(&Y)"},
-               {QMessageBox::No, "いいえ(&N)"},
-               {QMessageBox::Discard, "破棄(&D)"}};
+  } names[] = {{QMessageBox::Ok, QT_TRANSLATE_NOOP("QtPrompter", "OK")},
+               {QMessageBox::Cancel, QT_TRANSLATE_NOOP("QtPrompter", "キャンセル")},
+               {QMessageBox::Yes, QT_TRANSLATE_NOOP("QtPrompter", "はい(&Y)")},
+               {QMessageBox::No, QT_TRANSLATE_NOOP("QtPrompter", "いいえ(&N)")},
+               {QMessageBox::Discard, QT_TRANSLATE_NOOP("QtPrompter", "破棄(&D)")}};
   for (const auto& name : names)
-    if (QAbstractButton* b = box.button(name.button)) b->setText(QString::fromUtf8(name.text));
+    if (QAbstractButton* b = box.button(name.button))
+      b->setText(QCoreApplication::translate("QtPrompter", name.text));
 }
 
 FileDialogResult RunFileDialog(QWidget* owner, const FileDialogRequest& request, bool save) {

@@ -1,10 +1,12 @@
 // Loading, sharing, closing and reloading parts images, and files dropped on the window.
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <exception>
 
 #include "editor/DroppedFile.h"
+#include "editor/FileDialogs.h"
 #include "editor/Globals.h"
 #include "editor/MainFormUnit.h"
 #include "formats/FileTexts.h"
@@ -29,8 +31,11 @@ int64_t FileModifiedTime(const std::string& path) {
 }
 
 // Parts images in every format the reader knows, each format on its own as well.
-const char kImageFilter[] =
-    "画像ファイル (*.png *.bmp)|*.png;*.bmp|PNG画像 (*.png)|*.png|ビットマップ (*.bmp)|*.bmp";
+std::string ImageFilter() {
+  return FileFilter({{QT_TRANSLATE_NOOP("FileDialogs", "画像ファイル (*.png *.bmp)"), "*.png;*.bmp"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "PNG画像 (*.png)"), "*.png"},
+                     {QT_TRANSLATE_NOOP("FileDialogs", "ビットマップ (*.bmp)"), "*.bmp"}});
+}
 
 uint32_t ColorKey() {
   return MainForm ? MainForm->Records.colorKey.color : TColorKeyRecord().color;
@@ -43,7 +48,8 @@ bool IsImageName(const QString& path) {
 
 void ShowUnreadable(const std::string& path, const std::exception& error) {
   Prompter().MessageBox(nullptr, filetext::ImageUnreadableText(path, error),
-                        filetext::kErrorCaption, MsgIcon::Error, MsgButtons::OK);
+                        QCoreApplication::translate("TChipForm", "エラー").toStdString(),
+                        MsgIcon::Error, MsgButtons::OK);
 }
 
 }  // namespace
@@ -53,7 +59,7 @@ bool TChipForm::AddMapChip(const QString& path) {
   std::string file = path.toStdString();
   if (file.empty()) {
     FileDialogRequest request;
-    request.filter = kImageFilter;
+    request.filter = ImageFilter();
     if (MainForm && !MainForm->FileName.empty())
       request.initialDir = FolderPart(MainForm->FileName);
     const FileDialogResult chosen = Prompter().OpenFileDialog(this, request);
@@ -68,7 +74,7 @@ bool TChipForm::AddMapChip(const QString& path) {
   }
   if (!QFileInfo(QString::fromStdString(file)).isFile()) {
     Prompter().MessageBox(nullptr, filetext::ImageNotFoundText(FileNamePart(file)),
-                          filetext::kInformationCaption, MsgIcon::Warning, MsgButtons::OK);
+                          tr("情報").toStdString(), MsgIcon::Warning, MsgButtons::OK);
     return false;
   }
   return LoadNewChip(file);
@@ -162,9 +168,10 @@ void TChipForm::CheckMapChipChanged() {
 bool TChipForm::ReloadChip(TMapChip& chip) {
   const int64_t time = FileModifiedTime(chip.FileName);
   if (time == chip.FileDate) return false;
-  const std::string question =
-      "ファイル" + chip.FileName + "が外部で変更されています。読み込み直しますか？";
-  if (Prompter().MessageBox(nullptr, question, filetext::kInformationCaption, MsgIcon::Question,
+  const std::string question = tr("ファイル%1が外部で変更されています。読み込み直しますか？")
+                                   .arg(QString::fromStdString(chip.FileName))
+                                   .toStdString();
+  if (Prompter().MessageBox(nullptr, question, tr("情報").toStdString(), MsgIcon::Question,
                             MsgButtons::YesNo) != MsgResult::Yes)
     return false;
   LoadChipImage(chip, chip.FileName, ColorKey());

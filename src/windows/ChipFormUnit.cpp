@@ -36,7 +36,7 @@ void TChipForm::FormCreate() {
   try {
     BackBuffer = TBitmap(std::max(1, width()), std::max(1, height()));
   } catch (const std::bad_alloc&) {
-    Prompter().ShowMessage("メモリを確保出来ませんでした");
+    Prompter().ShowMessage(tr("メモリを確保出来ませんでした").toStdString());
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
                               Qt::QueuedConnection);
     return;

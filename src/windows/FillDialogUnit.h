@@ -1,5 +1,7 @@
 #pragma once
 // The fill dialog: what to fill the current layer with.
+#include <QCoreApplication>
+
 #include "windows/CenteredDialog.h"
 
 class QComboBox;
@@ -7,6 +9,8 @@ class QLabel;
 class QPushButton;
 
 class TFillDialog : public CenteredDialog {
+  Q_DECLARE_TR_FUNCTIONS(TFillDialog)
+
  public:
   // The items of ComboBox1 that fill something; the one between them is a separator.
   enum FillContent { kSelectedParts = 0, kPattern = 1, kSeparator = 2, kTransparentPart = 3 };

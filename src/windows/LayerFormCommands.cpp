@@ -29,8 +29,9 @@ void TLayerForm::CopyCurrentLayer() {
   try {
     if (!Map->DuplicateLayer(layer, name)) return;
   } catch (const std::exception&) {
-    Prompter().MessageBox(nullptr, "メモリーが足りない為、レイヤーを複製できません。", "エラー",
-                          MsgIcon::Warning, MsgButtons::OK);
+    Prompter().MessageBox(nullptr,
+                          tr("メモリーが足りない為、レイヤーを複製できません。").toStdString(),
+                          tr("エラー").toStdString(), MsgIcon::Warning, MsgButtons::OK);
     return;
   }
   // The new row is checked, and the document's flag follows the check box.
@@ -44,8 +45,9 @@ void TLayerForm::CopyCurrentLayer() {
 void TLayerForm::DeleteCurrentLayer() {
   const int rows = CheckList->count();
   if (rows == 1) {
-    Prompter().MessageBox(nullptr, "レイヤーは最低限１つは必要なので、これ以上削除できません。",
-                          "警告", MsgIcon::Warning, MsgButtons::OK);
+    Prompter().MessageBox(
+        nullptr, tr("レイヤーは最低限１つは必要なので、これ以上削除できません。").toStdString(),
+        tr("警告").toStdString(), MsgIcon::Warning, MsgButtons::OK);
     return;
   }
   const int row = CheckList->currentRow();

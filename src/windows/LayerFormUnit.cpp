@@ -104,8 +104,9 @@ void TLayerForm::Init() {
 
 bool TLayerForm::LayerLimitReached() const {
   if (!Map || Map->LayerCount() < kMaxLayers) return false;
-  Prompter().MessageBox(nullptr, "作成できるレイヤ数は255レイヤです。上限を超えてます。", "警告",
-                        MsgIcon::Warning, MsgButtons::OK);
+  Prompter().MessageBox(nullptr,
+                        tr("作成できるレイヤ数は255レイヤです。上限を超えてます。").toStdString(),
+                        tr("警告").toStdString(), MsgIcon::Warning, MsgButtons::OK);
   return true;
 }
 
@@ -132,8 +133,9 @@ bool TLayerForm::AddNamedLayer(const std::string& name, TMapChip* chip) {
   try {
     Map->AppendLayer(name, chip);
   } catch (const std::exception&) {
-    Prompter().MessageBox(nullptr, "メモリーが足りない為、レイヤーを作成できません。", "エラー",
-                          MsgIcon::Error, MsgButtons::OK);
+    Prompter().MessageBox(nullptr,
+                          tr("メモリーが足りない為、レイヤーを作成できません。").toStdString(),
+                          tr("エラー").toStdString(), MsgIcon::Error, MsgButtons::OK);
     return false;
   }
   CheckList->setEnabled(true);

@@ -17,7 +17,7 @@ TProgressForm::TProgressForm(QWidget* parent)
   // A small tool window: a title, but no close, minimise or maximise buttons.
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowStaysOnTopHint);
-  setWindowTitle(QStringLiteral("進行状況"));
+  setWindowTitle(tr("進行状況"));
   setModal(false);
   ProgressBar->setObjectName(QStringLiteral("ProgressBar1"));
   ProgressBar->setTextVisible(false);

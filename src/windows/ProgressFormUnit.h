@@ -1,11 +1,14 @@
 #pragma once
 // The progress window of long file operations. The user cannot close it; its owner deletes it
 // when the operation ends.
+#include <QCoreApplication>
 #include <QDialog>
 
 class QProgressBar;
 
 class TProgressForm : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TProgressForm)
+
  public:
   explicit TProgressForm(QWidget* parent = nullptr);
 

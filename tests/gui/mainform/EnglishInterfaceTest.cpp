@@ -8,27 +8,39 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <chrono>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 #include "EditorFixture.h"
+#include "editor/CommandGuard.h"
+#include "editor/FileDialogs.h"
+#include "editor/RecoveryTexts.h"
 #include "editor/StatusBar.h"
+#include "model/MapDataUnit.h"
 #include "platform/Language.h"
+#include "platform/QtPrompter.h"
 #include "windows/AboutBoxUnit.h"
 #include "windows/ChipFormUnit.h"
 #include "windows/CopyLayerDialogUnit.h"
+#include "windows/FillDialogUnit.h"
 #include "windows/LayerFormUnit.h"
 #include "windows/NewDialogUnit.h"
 #include "windows/NewLayerDialogUnit.h"
 #include "windows/PrefsFormUnit.h"
 #include "windows/PreviewFormUnit.h"
+#include "windows/ProgressFormUnit.h"
 #include "windows/ReplaceDialogUnit.h"
 #include "windows/ResizeDialogUnit.h"
 
@@ -114,6 +126,58 @@ QStringList DialogMessages(ScriptedPrompter& prompter) {
   return texts;
 }
 
+// The editor's and the tool windows' own messages and questions, and the file dialogs' titles
+// and filters (the patterns are plain ASCII anyway).
+QStringList EditorMessages(ScriptedPrompter& prompter) {
+  prompter.Clear();
+  Map->SetModified();
+  prompter.QueueAnswer(MsgResult::Cancel);
+  MainForm->AskToSaveChanges();
+  AskOverwrite(MainForm);
+  MainForm->SaveAs1Click();
+  MainForm->N31Click();
+  MainForm->N32Click();
+  MainForm->N34Click();
+  ChipForm->AddMapChip();
+  const QTemporaryDir folder;
+  const QString image = folder.filePath(QStringLiteral("parts.png"));
+  QImage(32, 32, QImage::Format_RGB32).save(image);
+  ChipForm->AddMapChip(image);
+  std::filesystem::last_write_time(image.toStdString(),
+                                   std::filesystem::last_write_time(image.toStdString()) -
+                                       std::chrono::hours(1));
+  prompter.QueueAnswer(MsgResult::No);
+  ChipForm->CheckMapChipChanged();
+  LayerForm->DeleteCurrentLayer();  // the only one
+  Guarded("TMainForm.N5Click", [] { throw std::runtime_error("fault"); });
+  QStringList texts;
+  for (const PromptCall& call : prompter.Boxes())
+    texts << QString::fromStdString(call.text) << QString::fromStdString(call.caption)
+          << QString::fromStdString(call.file.title) << QString::fromStdString(call.file.filter);
+  EXPECT_EQ(prompter.Boxes().size(), 11u);
+  // A new map offers its name in the interface's language.
+  EXPECT_EQ(prompter.Boxes()[2].file.fileName, "Untitled");
+  for (const std::string& text :
+       {recoverytext::OneCopyQuestion(recoverytext::CopyLine(recoverytext::kUntitled, 0)),
+        recoverytext::ManyCopiesQuestion(2), recoverytext::WriteFailure("x"),
+        recoverytext::FolderFailure("/x"), recoverytext::WarningCaption()})
+    texts << QString::fromStdString(text);
+  return texts;
+}
+
+// The buttons of the real message boxes and of the list question.
+QStringList PrompterButtons() {
+  QtPrompter qt;
+  QStringList texts;
+  for (const MsgButtons buttons : {MsgButtons::OKCancel, MsgButtons::YesNoCancel,
+                                   MsgButtons::YesNoDiscard})
+    texts << ModalTexts([&] { qt.MessageBox(nullptr, "?", "Brimwell", MsgIcon::None, buttons); });
+  int chosen = 0;
+  texts << ModalTexts(
+      [&] { qt.ListBox(nullptr, "?", "Brimwell", {"a", "b"}, MsgButtons::YesNoDiscard, chosen); });
+  return texts;
+}
+
 void Choose(const char* item) {
   MainForm->findChild<QAction*>(QLatin1String(item))->trigger();
   QCoreApplication::sendPostedEvents();
@@ -151,6 +215,10 @@ TEST_F(EnglishInterfaceTest, EveryMenuWindowAndDialogSpeaksEnglish) {
       {"layer window's new layer", [] { return ModalTexts([] { LayerForm->AddLayer(""); }); }},
       {"layer settings", [] { return ModalTexts([] { LayerForm->OpenCurrentLayerSetting(); }); }},
       {"dialog messages", [&] { return DialogMessages(prompter); }},
+      {"fill", [&] { return dialog(new TFillDialog); }},
+      {"progress", [&] { return dialog(new TProgressForm); }},
+      {"editor messages", [&] { return EditorMessages(prompter); }},
+      {"message box buttons", [] { return PrompterButtons(); }},
   };
   const QStringList languageMenu{QStringLiteral("言語 (Language)"), QStringLiteral("日本語")};
   for (const auto& [name, texts] : surfaces) {
