@@ -108,6 +108,57 @@
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>同名のファイルがすでにが存在します。置き換えますか？</source>
+        <translation>A file with this name already exists. Replace it?</translation>
+    </message>
+    <message>
+        <source>Project file (*.bwp)</source>
+        <translation>Brimwell project (*.bwp)</translation>
+    </message>
+    <message>
+        <source>Fixed Mapdata File (*.fmf)</source>
+        <translation>FMF map data (*.fmf)</translation>
+    </message>
+    <message>
+        <source>Bitmap File (*.bmp)</source>
+        <translation>Bitmap image (*.bmp)</translation>
+    </message>
+    <message>
+        <source>CSV Text File v1(*.csv)</source>
+        <translation>CSV text, version 1 (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV Text File v2(*.csv)</source>
+        <translation>CSV text, version 2 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tiled Map (*.tmx)</source>
+        <translation>Tiled map (*.tmx)</translation>
+    </message>
+    <message>
+        <source>Tiled JSON Map (*.tmj)</source>
+        <translation>Tiled JSON map (*.tmj)</translation>
+    </message>
+    <message>
+        <source>Tiled Map (*.tmx *.tmj *.json)</source>
+        <translation>Tiled map (*.tmx *.tmj *.json)</translation>
+    </message>
+    <message>
+        <source>画像ファイル (*.png *.bmp)</source>
+        <translation>Images (*.png *.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG画像 (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>ビットマップ (*.bmp)</source>
+        <translation>Bitmap images (*.bmp)</translation>
+    </message>
+</context>
+<context>
     <name>FileTexts</name>
     <message>
         <source>下位バージョン(%1)で作成されたプロジェクトファイルの読み込みはサポートしていません。Brimwell %1でfmfファイル形式で出力してから「マップデータの読み込み」で開いてください。それでも無理やり開いてみますか？</source>
@@ -375,57 +426,6 @@
     <message>
         <source>BMPとPNG以外の画像形式には対応していません</source>
         <translation>Only BMP and PNG images are supported</translation>
-    </message>
-</context>
-<context>
-    <name>FileDialogs</name>
-    <message>
-        <source>同名のファイルがすでにが存在します。置き換えますか？</source>
-        <translation>A file with this name already exists. Replace it?</translation>
-    </message>
-    <message>
-        <source>Project file (*.bwp)</source>
-        <translation>Brimwell project (*.bwp)</translation>
-    </message>
-    <message>
-        <source>Fixed Mapdata File (*.fmf)</source>
-        <translation>FMF map data (*.fmf)</translation>
-    </message>
-    <message>
-        <source>Bitmap File (*.bmp)</source>
-        <translation>Bitmap image (*.bmp)</translation>
-    </message>
-    <message>
-        <source>CSV Text File v1(*.csv)</source>
-        <translation>CSV text, version 1 (*.csv)</translation>
-    </message>
-    <message>
-        <source>CSV Text File v2(*.csv)</source>
-        <translation>CSV text, version 2 (*.csv)</translation>
-    </message>
-    <message>
-        <source>Tiled Map (*.tmx)</source>
-        <translation>Tiled map (*.tmx)</translation>
-    </message>
-    <message>
-        <source>Tiled JSON Map (*.tmj)</source>
-        <translation>Tiled JSON map (*.tmj)</translation>
-    </message>
-    <message>
-        <source>Tiled Map (*.tmx *.tmj *.json)</source>
-        <translation>Tiled map (*.tmx *.tmj *.json)</translation>
-    </message>
-    <message>
-        <source>画像ファイル (*.png *.bmp)</source>
-        <translation>Images (*.png *.bmp)</translation>
-    </message>
-    <message>
-        <source>PNG画像 (*.png)</source>
-        <translation>PNG images (*.png)</translation>
-    </message>
-    <message>
-        <source>ビットマップ (*.bmp)</source>
-        <translation>Bitmap images (*.bmp)</translation>
     </message>
 </context>
 <context>
