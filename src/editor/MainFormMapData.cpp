@@ -70,23 +70,23 @@ void TMainForm::N32Click() {
   } else if (IsTiledMapPath(chosen.path)) {
     if (!AskToSaveChanges()) return;
     if (!ReadTiledMap(chosen.path))
-      Prompter().MessageBox(this, tiledtext::kImportFailed, tr("エラー").toStdString(),
-                            MsgIcon::Error, MsgButtons::OK);
+      Prompter().MessageBox(this, filetext::Tr(tiledtext::kImportFailed),
+                            tr("エラー").toStdString(), MsgIcon::Error, MsgButtons::OK);
     return;
   } else {
     return;
   }
   if (!imported)
-    Prompter().MessageBox(this, filetext::kFmfImportFailed, tr("エラー").toStdString(),
-                          MsgIcon::Error, MsgButtons::OK);
+    Prompter().MessageBox(this, filetext::Tr(filetext::kFmfImportFailed),
+                          tr("エラー").toStdString(), MsgIcon::Error, MsgButtons::OK);
 }
 
 bool TMainForm::importTiled(const std::string& path) {
   if (!Map || !AskToSaveChanges()) return false;
   const bool imported = ReadTiledMap(path);
   if (!imported)
-    Prompter().MessageBox(this, tiledtext::kImportFailed, tr("エラー").toStdString(),
-                          MsgIcon::Error, MsgButtons::OK);
+    Prompter().MessageBox(this, filetext::Tr(tiledtext::kImportFailed),
+                          tr("エラー").toStdString(), MsgIcon::Error, MsgButtons::OK);
   return imported;
 }
 
