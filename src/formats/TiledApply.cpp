@@ -8,6 +8,7 @@
 #include "formats/ReadFailure.h"
 #include "formats/TiledMap.h"
 #include "formats/TiledTexts.h"
+#include "imaging/PartsImage.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 
@@ -169,6 +170,8 @@ class TiledImporter {
       tileImages_ |= s.tileImages;
       if (s.image.empty()) continue;
       spacing_ |= s.margin != 0 || s.spacing != 0;
+      if (!s.hasTrans && !alphaImages_ && !saved_.hasColorKey)
+        alphaImages_ = PartsImageHasTransparentPixels(s.imageFullPath);
       if (s.hasTrans &&
           std::find(transColours.begin(), transColours.end(), s.trans) == transColours.end())
         transColours.push_back(s.trans);
@@ -270,6 +273,9 @@ class TiledImporter {
     } else if (!transColours_.empty()) {
       records_.colorKey.color = tiled::RgbToKey(transColours_.front());
       records_.colorKey.enabled = 1;
+    } else if (alphaImages_) {
+      // Tiled always leaves out a PNG's transparent pixels; with the key on, so does Brimwell.
+      records_.colorKey.enabled = 1;
     } else {
       records_.colorKey.enabled = 0;
     }
@@ -315,6 +321,7 @@ class TiledImporter {
   bool animations_ = false;
   bool tileImages_ = false;
   bool spacing_ = false;
+  bool alphaImages_ = false;
   std::vector<uint32_t> transColours_;
   int bits_ = 8;
   uint16_t emptyPart_ = 0;

@@ -69,6 +69,19 @@ bool ReadPartsImageSize(const std::string& path, int& width, int& height) {
   }
 }
 
+bool PartsImageHasTransparentPixels(const std::string& path) {
+  try {
+    const FileImage image = ReadImageFile(path);
+    if (!IsPng(image.bytes.get(), image.size)) return false;
+    TBitmap picture;
+    TTransparentPixels transparent;
+    DecodePng(image.bytes.get(), image.size, 0, picture, transparent);
+    return !transparent.Empty();
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 void KeyTransparentPixels(TBitmap& image, const TTransparentPixels& transparent, uint32_t key) {
   if (transparent.Width() != image.Width() || transparent.Height() != image.Height()) return;
   const uint32_t pixel = ColorToDIB32(key);

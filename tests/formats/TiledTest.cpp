@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <QByteArray>
+#include <QImage>
 #include <algorithm>
 #include <filesystem>
 #include <random>
@@ -361,6 +362,44 @@ TEST_F(TiledTest, WhatCannotBeHeldFaithfullyIsAskedAboutOnce) {
   EXPECT_NE(err.str().find(tiledtext::kObjectLayersQuestion), std::string::npos);
   EXPECT_EQ(Cli({"--strict", "info", dir.File("q.tmx")}), kExitFailure);
   EXPECT_NE(err.str().find(tiledtext::kImportFailed), std::string::npos);
+}
+
+// Tiled always draws a PNG's alpha: a map from elsewhere whose tilesets have transparent
+// pixels imports with the colour key on, so it looks as it did there.
+TEST_F(TiledTest, TransparentPixelsInTilesetsTurnTheKeyOn) {
+  for (const bool alpha : {true, false}) {
+    QImage image(16, 8, QImage::Format_ARGB32);
+    image.fill(qRgba(200, 10, 10, 255));
+    if (alpha) image.setPixel(1, 1, qRgba(0, 0, 0, 0));
+    ASSERT_TRUE(image.save(QString::fromStdString(dir.File(alpha ? "img/a.png" : "img/o.png"))));
+  }
+  const std::string keyOff =
+      R"(<properties><property name="brimwell.colorKey" type="color" value="#ff00ff00"/>)"
+      R"(<property name="brimwell.colorKeyUsed" type="bool" value="false"/></properties>)";
+  const struct {
+    const char* image;
+    const char* trans;
+    std::string properties;
+    uint8_t enabled;
+    uint32_t color;
+  } cases[] = {
+      {"img/a.png", "", "", 1, 0x0000FF00},
+      {"img/a.png", "ff00ff", "", 1, 0x00FF00FF},
+      {"img/o.png", "", "", 0, 0x0000FF00},
+      {"img/p.bmp", "", "", 0, 0x0000FF00},
+      {"img/a.png", "", keyOff, 0, 0x0000FF00},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.image) + " " + c.trans + " " + c.properties);
+    std::string tileset = "<tileset firstgid=\"1\" " + TsxBody().substr(9);
+    tileset.replace(tileset.find("img/p.bmp"), 9, c.image);
+    if (*c.trans) tileset.insert(tileset.find(" width=\"16\""), std::string(" trans=\"") + c.trans + "\"");
+    std::string file = Tmx("<data encoding=\"csv\">" + std::string(kCsv) + "</data>", tileset);
+    file.insert(file.find("<tileset"), c.properties);
+    ASSERT_TRUE(Import("k.tmx", file).ok);
+    EXPECT_EQ(records.colorKey.enabled, c.enabled);
+    EXPECT_EQ(records.colorKey.color, c.color);
+  }
 }
 
 TEST_F(TiledTest, CliConvertsBothWays) {
