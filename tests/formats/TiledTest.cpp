@@ -387,13 +387,14 @@ TEST_F(TiledTest, TransparentPixelsInTilesetsTurnTheKeyOn) {
       {"img/a.png", "ff00ff", "", 1, 0x00FF00FF},
       {"img/o.png", "", "", 0, 0x0000FF00},
       {"img/p.bmp", "", "", 0, 0x0000FF00},
-      {"img/a.png", "", keyOff, 0, 0x0000FF00},
+      {"img/a.png", "", keyOff, 0, 0x0000FF00},  // as a Brimwell export says
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.image) + " " + c.trans + " " + c.properties);
     std::string tileset = "<tileset firstgid=\"1\" " + TsxBody().substr(9);
     tileset.replace(tileset.find("img/p.bmp"), 9, c.image);
-    if (*c.trans) tileset.insert(tileset.find(" width=\"16\""), std::string(" trans=\"") + c.trans + "\"");
+    if (*c.trans)
+      tileset.insert(tileset.find(" width=\"16\""), std::string(" trans=\"") + c.trans + "\"");
     std::string file = Tmx("<data encoding=\"csv\">" + std::string(kCsv) + "</data>", tileset);
     file.insert(file.find("<tileset"), c.properties);
     ASSERT_TRUE(Import("k.tmx", file).ok);
