@@ -383,10 +383,8 @@ TEST_F(TiledTest, TransparentPixelsInTilesetsTurnTheKeyOn) {
     uint8_t enabled;
     uint32_t color;
   } cases[] = {
-      {"img/a.png", "", "", 1, 0x0000FF00},
-      {"img/a.png", "ff00ff", "", 1, 0x00FF00FF},
-      {"img/o.png", "", "", 0, 0x0000FF00},
-      {"img/p.bmp", "", "", 0, 0x0000FF00},
+      {"img/a.png", "", "", 1, 0x0000FF00},     {"img/a.png", "ff00ff", "", 1, 0x00FF00FF},
+      {"img/o.png", "", "", 0, 0x0000FF00},     {"img/p.bmp", "", "", 0, 0x0000FF00},
       {"img/a.png", "", keyOff, 0, 0x0000FF00},  // as a Brimwell export says
   };
   for (const auto& c : cases) {
