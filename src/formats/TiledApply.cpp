@@ -171,7 +171,7 @@ class TiledImporter {
       if (s.image.empty()) continue;
       spacing_ |= s.margin != 0 || s.spacing != 0;
       if (!s.hasTrans && !alphaImages_ && !saved_.hasColorKey)
-        alphaImages_ = PartsImageHasTransparentPixels(s.imageFullPath);
+        alphaImages_ = PartsImageMayBeTransparent(s.imageFullPath);
       if (s.hasTrans &&
           std::find(transColours.begin(), transColours.end(), s.trans) == transColours.end())
         transColours.push_back(s.trans);

@@ -69,14 +69,11 @@ bool ReadPartsImageSize(const std::string& path, int& width, int& height) {
   }
 }
 
-bool PartsImageHasTransparentPixels(const std::string& path) {
+bool PartsImageMayBeTransparent(const std::string& path) {
   try {
     const FileImage image = ReadImageFile(path);
-    if (!IsPng(image.bytes.get(), image.size)) return false;
-    TBitmap picture;
-    TTransparentPixels transparent;
-    DecodePng(image.bytes.get(), image.size, 0, picture, transparent);
-    return !transparent.Empty();
+    return IsPng(image.bytes.get(), image.size) &&
+           PngMayBeTransparent(image.bytes.get(), image.size);
   } catch (const std::exception&) {
     return false;
   }

@@ -364,15 +364,19 @@ TEST_F(TiledTest, WhatCannotBeHeldFaithfullyIsAskedAboutOnce) {
   EXPECT_NE(err.str().find(tiledtext::kImportFailed), std::string::npos);
 }
 
-// Tiled always draws a PNG's alpha: a map from elsewhere whose tilesets have transparent
+// Tiled always draws a PNG's alpha: a map from elsewhere whose tilesets can have transparent
 // pixels imports with the colour key on, so it looks as it did there.
-TEST_F(TiledTest, TransparentPixelsInTilesetsTurnTheKeyOn) {
+TEST_F(TiledTest, TilesetsWithAlphaTurnTheKeyOn) {
   for (const bool alpha : {true, false}) {
-    QImage image(16, 8, QImage::Format_ARGB32);
+    QImage image(16, 8, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     image.fill(qRgba(200, 10, 10, 255));
     if (alpha) image.setPixel(1, 1, qRgba(0, 0, 0, 0));
     ASSERT_TRUE(image.save(QString::fromStdString(dir.File(alpha ? "img/a.png" : "img/o.png"))));
   }
+  QImage palette(16, 8, QImage::Format_Indexed8);  // transparency in a tRNS chunk
+  palette.setColorTable({qRgba(0, 0, 0, 0), qRgb(200, 10, 10)});
+  palette.fill(1);
+  ASSERT_TRUE(palette.save(QString::fromStdString(dir.File("img/i.png"))));
   const std::string keyOff =
       R"(<properties><property name="brimwell.colorKey" type="color" value="#ff00ff00"/>)"
       R"(<property name="brimwell.colorKeyUsed" type="bool" value="false"/></properties>)";
@@ -384,6 +388,7 @@ TEST_F(TiledTest, TransparentPixelsInTilesetsTurnTheKeyOn) {
     uint32_t color;
   } cases[] = {
       {"img/a.png", "", "", 1, 0x0000FF00},     {"img/a.png", "ff00ff", "", 1, 0x00FF00FF},
+      {"img/i.png", "", "", 1, 0x0000FF00},
       {"img/o.png", "", "", 0, 0x0000FF00},     {"img/p.bmp", "", "", 0, 0x0000FF00},
       {"img/a.png", "", keyOff, 0, 0x0000FF00},  // as a Brimwell export says
   };
