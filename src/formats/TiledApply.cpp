@@ -113,6 +113,13 @@ class TiledImporter {
   }
 
  private:
+  // The image a layer had when its map was written but could not be read then.
+  static const std::string* LayerImage(const TTiledLayer& layer) {
+    for (const TTiledProperty& p : layer.properties)
+      if (p.name == tiled::kLayerImageProperty && !p.value.empty()) return &p.value;
+    return nullptr;
+  }
+
   int TilesetOf(uint32_t gid) const {
     const auto after =
         std::upper_bound(t_.tilesets.begin(), t_.tilesets.end(), gid,
@@ -307,6 +314,8 @@ class TiledImporter {
       const int s = plans_[i].tileset;
       if (s >= 0 && !t_.tilesets[static_cast<size_t>(s)].image.empty())
         host_.AttachImage(index, t_.tilesets[static_cast<size_t>(s)].imageFullPath);
+      else if (const std::string* image = LayerImage(layer))
+        host_.AttachImage(index, *image);
       host_.LayerDone();
     }
   }

@@ -89,6 +89,9 @@ TFileResult ImportTiled(TByteSource& source, const std::string& path, TMap& map,
     } else {
       ReadTmx(bytes, path, tiled, memoryBudget);
     }
+    for (TTiledLayer& layer : tiled.layers)
+      for (TTiledProperty& p : layer.properties)
+        if (p.name == tiled::kLayerImageProperty) p.value = ResolveTiledPath(p.value, path);
     ApplyTiledMap(tiled, map, records, host);
   });
 }

@@ -211,6 +211,38 @@ TEST_F(TiledTest, RoundTripThroughBothFormatsKeepsTheMap) {
   }
 }
 
+// A parts image missing on this machine (assets kept elsewhere) is no reason to forget it: the
+// layer keeps its part numbers and its image's path through both formats.
+TEST_F(TiledTest, AMissingPartsImageKeepsItsPath) {
+  TMap source;
+  BuildMap(source, 3, 2, 4, 8, {"1 2 3 / 4 5 17", "0 7 0 / 0 0 9"});
+  TMapChip gone;
+  gone.FileName = dir.File("img/gone.png");
+  source.SetLayerChip(1, &gone);
+  std::filesystem::create_directories(dir.File("o"));
+  const std::pair<const char*, TTiledFormat> files[] = {{"o/m.tmx", TTiledFormat::Tmx},
+                                                        {"o/m.tmj", TTiledFormat::Json}};
+  for (const auto& [name, format] : files) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(ExportTiledFile(source, TestRecords(), dir.File(name), format).ok);
+    const std::string bytes = ReadFileBytes(dir.File(name));
+    EXPECT_NE(bytes.find("../img/gone.png"), std::string::npos) << "relative to the map";
+    ASSERT_TRUE(Import(name, bytes).ok);
+    EXPECT_EQ(LayerPicture(map, 1), "0 7 0 / 0 0 9");
+    EXPECT_NE(std::find(host->calls.begin(), host->calls.end(), "image 1 " + gone.FileName),
+              host->calls.end());
+  }
+  // brimwell-cli too, from a project and back to one.
+  TProjectRecords saved = TestRecords();
+  saved.header.relativePaths = 1;
+  ASSERT_TRUE(WriteProjectFile(dir.File("gone.bwp"), source, saved).ok);
+  EXPECT_EQ(Cli({"export", dir.File("gone.bwp"), dir.File("o/c.tmx")}), kExitOk);
+  EXPECT_NE(ReadFileBytes(dir.File("o/c.tmx")).find("../img/gone.png"), std::string::npos);
+  EXPECT_EQ(Cli({"import", dir.File("o/c.tmx"), dir.File("back.bwp")}), kExitOk);
+  EXPECT_EQ(Cli({"info", dir.File("back.bwp")}), kExitOk);
+  EXPECT_NE(out.str().find("image " + gone.FileName), std::string::npos) << out.str();
+}
+
 // Hand-made files: every encoding, embedded and external tilesets, read to the same layer.
 TEST_F(TiledTest, EveryEncodingReadsTheSameLayer) {
   WriteFileBytes(dir.File("t.tsx"), "<?xml version=\"1.0\"?>\n" + TsxBody());
