@@ -19,9 +19,9 @@ class TCliDocument::Host final : public TPlainProjectHost {
     document_.imagePaths[layerIndex] = fullPath;
     if (loadImages_) {
       TPlainProjectHost::AttachImage(layerIndex, fullPath);
-      return;
+      if (document_.map.LayerAt(layerIndex).Chip) return;
     }
-    // The path alone, so that a project written from the map still names its images.
+    // The path alone, so that a map written from this one still names its images.
     pathsOnly_.push_back(std::make_unique<TMapChip>());
     pathsOnly_.back()->FileName = fullPath;
     document_.map.SetLayerChip(layerIndex, pathsOnly_.back().get());

@@ -1,7 +1,5 @@
 #include "formats/ByteSource.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +8,7 @@
 
 #include "formats/FileTexts.h"
 #include "platform/Errors.h"
+#include "platform/ReadOnlyFile.h"
 
 void TByteSource::ReadExact(uint64_t offset, void* target, size_t count) {
   if (count > Size() || offset > Size() - count)
@@ -49,21 +48,7 @@ namespace {
 class TFileByteSource final : public TByteSource {
  public:
   explicit TFileByteSource(const std::string& path) : path_(path) {
-    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    int error = errno;
-    if (fd_ >= 0) {
-      struct stat info;
-      if (fstat(fd_, &info) != 0) {
-        error = errno;
-      } else if (S_ISDIR(info.st_mode)) {
-        error = EISDIR;
-      } else {
-        size_ = static_cast<uint64_t>(info.st_size);
-        return;
-      }
-      close(fd_);
-    }
-    throw EInOutError(FileErrorText(FileAction::Open, path, SystemErrorText(error)));
+    fd_ = OpenRegularFile(path, size_);
   }
   ~TFileByteSource() override { close(fd_); }
   uint64_t Size() const override { return size_; }

@@ -8,6 +8,7 @@
 #include "formats/ReadFailure.h"
 #include "formats/TiledMap.h"
 #include "formats/TiledTexts.h"
+#include "imaging/PartsImage.h"
 #include "model/MapDataUnit.h"
 #include "platform/Prompter.h"
 
@@ -112,6 +113,13 @@ class TiledImporter {
   }
 
  private:
+  // The image a layer had when its map was written but could not be read then.
+  static const std::string* LayerImage(const TTiledLayer& layer) {
+    for (const TTiledProperty& p : layer.properties)
+      if (p.name == tiled::kLayerImageProperty && !p.value.empty()) return &p.value;
+    return nullptr;
+  }
+
   int TilesetOf(uint32_t gid) const {
     const auto after =
         std::upper_bound(t_.tilesets.begin(), t_.tilesets.end(), gid,
@@ -169,6 +177,8 @@ class TiledImporter {
       tileImages_ |= s.tileImages;
       if (s.image.empty()) continue;
       spacing_ |= s.margin != 0 || s.spacing != 0;
+      if (!s.hasTrans && !alphaImages_ && !saved_.hasColorKey)
+        alphaImages_ = PartsImageMayBeTransparent(s.imageFullPath);
       if (s.hasTrans &&
           std::find(transColours.begin(), transColours.end(), s.trans) == transColours.end())
         transColours.push_back(s.trans);
@@ -270,6 +280,9 @@ class TiledImporter {
     } else if (!transColours_.empty()) {
       records_.colorKey.color = tiled::RgbToKey(transColours_.front());
       records_.colorKey.enabled = 1;
+    } else if (alphaImages_) {
+      // Tiled always leaves out a PNG's transparent pixels; with the key on, so does Brimwell.
+      records_.colorKey.enabled = 1;
     } else {
       records_.colorKey.enabled = 0;
     }
@@ -301,6 +314,8 @@ class TiledImporter {
       const int s = plans_[i].tileset;
       if (s >= 0 && !t_.tilesets[static_cast<size_t>(s)].image.empty())
         host_.AttachImage(index, t_.tilesets[static_cast<size_t>(s)].imageFullPath);
+      else if (const std::string* image = LayerImage(layer))
+        host_.AttachImage(index, *image);
       host_.LayerDone();
     }
   }
@@ -315,6 +330,7 @@ class TiledImporter {
   bool animations_ = false;
   bool tileImages_ = false;
   bool spacing_ = false;
+  bool alphaImages_ = false;
   std::vector<uint32_t> transColours_;
   int bits_ = 8;
   uint16_t emptyPart_ = 0;

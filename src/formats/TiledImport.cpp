@@ -1,9 +1,9 @@
 // Tiled maps in: the file, its format and the external tilesets it names.
 #include "formats/TiledImport.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cctype>
+#include <memory>
 
 #include "formats/ByteSource.h"
 #include "formats/FileTexts.h"
@@ -37,10 +37,12 @@ bool LooksLikeJson(const QByteArray& bytes) {
 }
 
 QByteArray ReadTiledFileBytes(const std::string& path, const char* failure) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxMapFileBytes)
+  try {
+    const std::unique_ptr<TByteSource> source = OpenFileByteSource(path);
+    return ReadSource(*source);
+  } catch (const std::exception&) {
     throw EReadFailure(filetext::Tr(failure) + " (" + FileNamePart(path) + ")");
-  return file.readAll();
+  }
 }
 
 std::string ResolveTiledPath(const std::string& relative, const std::string& namingFile) {
@@ -88,6 +90,9 @@ TFileResult ImportTiled(TByteSource& source, const std::string& path, TMap& map,
     } else {
       ReadTmx(bytes, path, tiled, memoryBudget);
     }
+    for (TTiledLayer& layer : tiled.layers)
+      for (TTiledProperty& p : layer.properties)
+        if (p.name == tiled::kLayerImageProperty) p.value = ResolveTiledPath(p.value, path);
     ApplyTiledMap(tiled, map, records, host);
   });
 }

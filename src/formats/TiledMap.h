@@ -81,6 +81,9 @@ inline const char* const kCommentProperty = "brimwell.comment";
 // A layer property: the first gid of the layer's tileset, which keeps the layer's parts image
 // even when none of its cells shows a tile.
 inline const char* const kLayerTilesetProperty = "brimwell.tileset";
+// The path of a layer's parts image that could not be read when the map was written, relative
+// to the map file; the layer uses the image-less tileset meanwhile.
+inline const char* const kLayerImageProperty = "brimwell.image";
 // The tileset of layers without a parts image: no image, one tile per part number.
 inline const char* const kNoImageTileset = "no image";
 

@@ -172,6 +172,11 @@ void BuildTiledMap(const TMap& map, const TProjectRecords& records, const std::s
     const std::vector<uint32_t>& table = tilesets.TableFor(UsableChip(layer.Chip), t, firstGid);
     TTiledLayer& out = t.layers[static_cast<size_t>(i)];
     out.properties.push_back({tiled::kLayerTilesetProperty, "int", std::to_string(firstGid)});
+    if (layer.Chip && !UsableChip(layer.Chip) && !layer.Chip->FileName.empty())
+      out.properties.push_back({tiled::kLayerImageProperty, "string",
+                                QDir(QString::fromStdString(FolderPart(AbsolutePath(path))))
+                                    .relativeFilePath(QString::fromStdString(layer.Chip->FileName))
+                                    .toStdString()});
     out.name = layer.Name;
     out.visible = layer.Visible;
     out.gids.resize(layer.Cells.size());

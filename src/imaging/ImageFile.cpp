@@ -1,7 +1,5 @@
 #include "imaging/ImageFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,27 +8,16 @@
 #include "imaging/EDIBLoadError.h"
 #include "platform/Errors.h"
 #include "platform/LargeMemory.h"
+#include "platform/ReadOnlyFile.h"
 
 namespace {
 
 class OpenFile {
  public:
   explicit OpenFile(const std::string& path) {
-    fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    int error = errno;
-    struct stat info;
-    if (fd_ >= 0) {
-      if (fstat(fd_, &info) != 0)
-        error = errno;
-      else if (S_ISDIR(info.st_mode))
-        error = EISDIR;
-      else {
-        size_ = static_cast<size_t>(info.st_size);
-        return;
-      }
-      close(fd_);
-    }
-    throw EInOutError(FileErrorText(FileAction::Open, path, SystemErrorText(error)));
+    uint64_t size = 0;
+    fd_ = OpenRegularFile(path, size);
+    size_ = static_cast<size_t>(size);
   }
   ~OpenFile() { close(fd_); }
   OpenFile(const OpenFile&) = delete;

@@ -71,6 +71,16 @@ bool ReadPartsImageSize(const std::string& path, int& width, int& height) {
   }
 }
 
+bool PartsImageMayBeTransparent(const std::string& path) {
+  try {
+    const FileImage image = ReadImageFile(path);
+    return IsPng(image.bytes.get(), image.size) &&
+           PngMayBeTransparent(image.bytes.get(), image.size);
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
 void KeyTransparentPixels(TBitmap& image, const TTransparentPixels& transparent, uint32_t key) {
   if (transparent.Width() != image.Width() || transparent.Height() != image.Height()) return;
   const uint32_t pixel = ColorToDIB32(key);

@@ -30,6 +30,9 @@ void LoadPartsImageMemory(TBitmap& target, TTransparentPixels& transparent, cons
 // The pixel size of the parts image at `path`, from its headers and with the reader's checks
 // of them but without decoding its pixels; false when the file cannot be read or is refused.
 bool ReadPartsImageSize(const std::string& path, int& width, int& height);
+// True when the parts image at `path` is a PNG that can hold transparent pixels (an alpha
+// channel or a tRNS chunk), told from its headers; false for a bitmap or an unreadable file.
+bool PartsImageMayBeTransparent(const std::string& path);
 // True when `path` ends in ".bmp", whatever the case.
 bool HasBmpName(const std::string& path);
 

@@ -90,6 +90,19 @@ void ReadPngSize(const uint8_t* data, size_t size, int& width, int& height) {
   height = found.height();
 }
 
+bool PngMayBeTransparent(const uint8_t* data, size_t size) {
+  if (size < kHeaderEnd + 6 || std::memcmp(data + 12, "IHDR", 4) != 0) return false;
+  const uint8_t colourType = data[25];
+  if (colourType == 4 || colourType == 6) return true;  // grey or RGB with alpha
+  for (size_t at = 8; size - at >= 12;) {
+    const uint32_t length = BigEndian32(data + at);
+    if (std::memcmp(data + at + 4, "tRNS", 4) == 0) return true;
+    if (std::memcmp(data + at + 4, "IDAT", 4) == 0 || length > size - at - 12) return false;
+    at += 12 + size_t{length};
+  }
+  return false;
+}
+
 bool IsPng(const uint8_t* data, size_t size) {
   return size >= sizeof kSignature && std::memcmp(data, kSignature, sizeof kSignature) == 0;
 }

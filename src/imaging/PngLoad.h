@@ -10,6 +10,9 @@ class TTransparentPixels;
 bool IsPng(const uint8_t* data, size_t size);
 // The size that the PNG's header gives, checked against the pixel limit; raises EDIBLoadError.
 void ReadPngSize(const uint8_t* data, size_t size, int& width, int& height);
+// True when the PNG's chunks before its pixels allow transparent pixels: an alpha channel or
+// a tRNS chunk. Reads headers only.
+bool PngMayBeTransparent(const uint8_t* data, size_t size);
 // Decodes the PNG into `out` and `transparent` (both replaced), transparent pixels holding
 // `keyPixel`; raises EDIBLoadError.
 void DecodePng(const uint8_t* data, size_t size, uint32_t keyPixel, TBitmap& out,

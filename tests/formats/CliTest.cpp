@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -196,6 +198,49 @@ TEST_F(CliTest, MissingImagesAreWarningsAndBrokenFilesErrors) {
   EXPECT_EQ(err.str().rfind("brimwell-cli: error: Fixed形式での書き出し中にエラーが発生。中断しました。 (", 0),
             0u)
       << err.str();
+}
+
+// A map may name any path: a pipe would block the reader for ever and a device feed it without
+// end. Only regular files are read; the rest fail at once like a missing file.
+TEST_F(CliTest, PipesAndDevicesAreRefusedAtOnce) {
+  ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);
+  const std::string map =
+      R"(<map orientation="orthogonal" width="1" height="1" tilewidth="4" tileheight="4">)"
+      "TILESET<layer name=\"a\" width=\"1\" height=\"1\"><data encoding=\"csv\">1</data>"
+      "</layer></map>";
+  auto tmx = [&](const std::string& tileset) {
+    std::string text = map;
+    return text.replace(text.find("TILESET"), 7, tileset);
+  };
+  const std::string image =
+      R"(<tileset firstgid="1" name="t" tilewidth="4" tileheight="4" tilecount="1" )"
+      R"(columns="1"><image source="SOURCE" width="4" height="4"/></tileset>)";
+  auto withImage = [&](const std::string& source) {
+    std::string text = image;
+    return tmx(text.replace(text.find("SOURCE"), 6, source));
+  };
+  WriteFileBytes(dir.File("tsx-pipe.tmx"), tmx(R"(<tileset firstgid="1" source="pipe"/>)"));
+  WriteFileBytes(dir.File("tsx-zero.tmx"), tmx(R"(<tileset firstgid="1" source="/dev/zero"/>)"));
+  WriteFileBytes(dir.File("png-pipe.tmx"), withImage("pipe"));
+  std::filesystem::create_symlink(dir.File("pipe"), dir.File("pipe.bwp"));
+  std::filesystem::create_symlink(dir.File("pipe"), dir.File("pipe.tmx"));
+  const struct {
+    std::vector<std::string> args;
+    int exit;
+    std::string error;
+  } cases[] = {
+      {{"info", dir.File("pipe.bwp")}, 1, "通常のファイルではありません"},
+      {{"info", dir.File("pipe.tmx")}, 1, "通常のファイルではありません"},
+      {{"info", dir.File("tsx-pipe.tmx")}, 1, "外部タイルセットを読み込めません (pipe)"},
+      {{"info", dir.File("tsx-zero.tmx")}, 1, "外部タイルセットを読み込めません (zero)"},
+      {{"info", "--json", dir.File("png-pipe.tmx")}, 0, ""},
+      {{"export", dir.File("png-pipe.tmx"), dir.File("o.bmp")}, 0, "pipeが見つかりませんでした"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.back());
+    EXPECT_EQ(Run(c.args), c.exit);
+    EXPECT_NE(err.str().find(c.error), std::string::npos) << err.str();
+  }
 }
 
 TEST_F(CliTest, StrictFailsABitmapWithoutItsPartsImage) {

@@ -4,6 +4,7 @@
 #include <zlib.h>
 
 #include <QByteArray>
+#include <QImage>
 #include <algorithm>
 #include <filesystem>
 #include <random>
@@ -210,6 +211,38 @@ TEST_F(TiledTest, RoundTripThroughBothFormatsKeepsTheMap) {
   }
 }
 
+// A parts image missing on this machine (assets kept elsewhere) is no reason to forget it: the
+// layer keeps its part numbers and its image's path through both formats.
+TEST_F(TiledTest, AMissingPartsImageKeepsItsPath) {
+  TMap source;
+  BuildMap(source, 3, 2, 4, 8, {"1 2 3 / 4 5 17", "0 7 0 / 0 0 9"});
+  TMapChip gone;
+  gone.FileName = dir.File("img/gone.png");
+  source.SetLayerChip(1, &gone);
+  std::filesystem::create_directories(dir.File("o"));
+  const std::pair<const char*, TTiledFormat> files[] = {{"o/m.tmx", TTiledFormat::Tmx},
+                                                        {"o/m.tmj", TTiledFormat::Json}};
+  for (const auto& [name, format] : files) {
+    SCOPED_TRACE(name);
+    ASSERT_TRUE(ExportTiledFile(source, TestRecords(), dir.File(name), format).ok);
+    const std::string bytes = ReadFileBytes(dir.File(name));
+    EXPECT_NE(bytes.find("../img/gone.png"), std::string::npos) << "relative to the map";
+    ASSERT_TRUE(Import(name, bytes).ok);
+    EXPECT_EQ(LayerPicture(map, 1), "0 7 0 / 0 0 9");
+    EXPECT_NE(std::find(host->calls.begin(), host->calls.end(), "image 1 " + gone.FileName),
+              host->calls.end());
+  }
+  // brimwell-cli too, from a project and back to one.
+  TProjectRecords saved = TestRecords();
+  saved.header.relativePaths = 1;
+  ASSERT_TRUE(WriteProjectFile(dir.File("gone.bwp"), source, saved).ok);
+  EXPECT_EQ(Cli({"export", dir.File("gone.bwp"), dir.File("o/c.tmx")}), kExitOk);
+  EXPECT_NE(ReadFileBytes(dir.File("o/c.tmx")).find("../img/gone.png"), std::string::npos);
+  EXPECT_EQ(Cli({"import", dir.File("o/c.tmx"), dir.File("back.bwp")}), kExitOk);
+  EXPECT_EQ(Cli({"info", dir.File("back.bwp")}), kExitOk);
+  EXPECT_NE(out.str().find("image " + gone.FileName), std::string::npos) << out.str();
+}
+
 // Hand-made files: every encoding, embedded and external tilesets, read to the same layer.
 TEST_F(TiledTest, EveryEncodingReadsTheSameLayer) {
   WriteFileBytes(dir.File("t.tsx"), "<?xml version=\"1.0\"?>\n" + TsxBody());
@@ -361,6 +394,48 @@ TEST_F(TiledTest, WhatCannotBeHeldFaithfullyIsAskedAboutOnce) {
   EXPECT_NE(err.str().find(tiledtext::kObjectLayersQuestion), std::string::npos);
   EXPECT_EQ(Cli({"--strict", "info", dir.File("q.tmx")}), kExitFailure);
   EXPECT_NE(err.str().find(tiledtext::kImportFailed), std::string::npos);
+}
+
+// Tiled always draws a PNG's alpha: a map from elsewhere whose tilesets can have transparent
+// pixels imports with the colour key on, so it looks as it did there.
+TEST_F(TiledTest, TilesetsWithAlphaTurnTheKeyOn) {
+  for (const bool alpha : {true, false}) {
+    QImage image(16, 8, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    image.fill(qRgba(200, 10, 10, 255));
+    if (alpha) image.setPixel(1, 1, qRgba(0, 0, 0, 0));
+    ASSERT_TRUE(image.save(QString::fromStdString(dir.File(alpha ? "img/a.png" : "img/o.png"))));
+  }
+  QImage palette(16, 8, QImage::Format_Indexed8);  // transparency in a tRNS chunk
+  palette.setColorTable({qRgba(0, 0, 0, 0), qRgb(200, 10, 10)});
+  palette.fill(1);
+  ASSERT_TRUE(palette.save(QString::fromStdString(dir.File("img/i.png"))));
+  const std::string keyOff =
+      R"(<properties><property name="brimwell.colorKey" type="color" value="#ff00ff00"/>)"
+      R"(<property name="brimwell.colorKeyUsed" type="bool" value="false"/></properties>)";
+  const struct {
+    const char* image;
+    const char* trans;
+    std::string properties;
+    uint8_t enabled;
+    uint32_t color;
+  } cases[] = {
+      {"img/a.png", "", "", 1, 0x0000FF00},     {"img/a.png", "ff00ff", "", 1, 0x00FF00FF},
+      {"img/i.png", "", "", 1, 0x0000FF00},
+      {"img/o.png", "", "", 0, 0x0000FF00},     {"img/p.bmp", "", "", 0, 0x0000FF00},
+      {"img/a.png", "", keyOff, 0, 0x0000FF00},  // as a Brimwell export says
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.image) + " " + c.trans + " " + c.properties);
+    std::string tileset = "<tileset firstgid=\"1\" " + TsxBody().substr(9);
+    tileset.replace(tileset.find("img/p.bmp"), 9, c.image);
+    if (*c.trans)
+      tileset.insert(tileset.find(" width=\"16\""), std::string(" trans=\"") + c.trans + "\"");
+    std::string file = Tmx("<data encoding=\"csv\">" + std::string(kCsv) + "</data>", tileset);
+    file.insert(file.find("<tileset"), c.properties);
+    ASSERT_TRUE(Import("k.tmx", file).ok);
+    EXPECT_EQ(records.colorKey.enabled, c.enabled);
+    EXPECT_EQ(records.colorKey.color, c.color);
+  }
 }
 
 TEST_F(TiledTest, CliConvertsBothWays) {
