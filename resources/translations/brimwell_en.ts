@@ -106,6 +106,10 @@
         <source>システムエラー %1</source>
         <translation>System error %1</translation>
     </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>Not a regular file</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogs</name>
