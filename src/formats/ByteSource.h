@@ -5,6 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "formats/FileResult.h"
+#include "platform/Errors.h"
+
 class TByteSource {
  public:
   virtual ~TByteSource() = default;
@@ -33,3 +36,15 @@ class TMemoryByteSource final : public TByteSource {
 
 // Opens `path` for reading; raises EInOutError with the file layer's text when it cannot.
 std::unique_ptr<TByteSource> OpenFileByteSource(const std::string& path);
+
+// Runs `read` on the bytes of `path`; a file that cannot be opened is the result's failure.
+template <class Read>
+TFileResult ReadFileWith(const std::string& path, Read&& read) {
+  std::unique_ptr<TByteSource> source;
+  try {
+    source = OpenFileByteSource(path);
+  } catch (const EInOutError& e) {
+    return TFileResult::Failure(e.what());
+  }
+  return read(*source);
+}

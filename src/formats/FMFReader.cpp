@@ -102,11 +102,7 @@ TFileResult ImportFMF(TByteSource& source, TMap& map, TMapHeaderRecord& header,
 
 TFileResult ImportFMFFile(const std::string& path, TMap& map, TMapHeaderRecord& header,
                           IProjectLoadHost& host, uint64_t memoryBudget) {
-  std::unique_ptr<TByteSource> source;
-  try {
-    source = OpenFileByteSource(path);
-  } catch (const EInOutError& e) {
-    return TFileResult::Failure(e.what());
-  }
-  return ImportFMF(*source, map, header, host, memoryBudget);
+  return ReadFileWith(path, [&](TByteSource& source) {
+    return ImportFMF(source, map, header, host, memoryBudget);
+  });
 }

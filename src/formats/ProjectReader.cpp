@@ -208,11 +208,7 @@ TFileResult ReadProject(TByteSource& source, const std::string& projectPath, TMa
 
 TFileResult ReadProjectFile(const std::string& path, TMap& map, TProjectRecords& records,
                             IProjectLoadHost& host, const TProjectReadOptions& options) {
-  std::unique_ptr<TByteSource> source;
-  try {
-    source = OpenFileByteSource(path);
-  } catch (const EInOutError& e) {
-    return TFileResult::Failure(e.what());
-  }
-  return ReadProject(*source, path, map, records, host, options);
+  return ReadFileWith(path, [&](TByteSource& source) {
+    return ReadProject(source, path, map, records, host, options);
+  });
 }

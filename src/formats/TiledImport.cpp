@@ -99,11 +99,7 @@ TFileResult ImportTiled(TByteSource& source, const std::string& path, TMap& map,
 
 TFileResult ImportTiledFile(const std::string& path, TMap& map, TProjectRecords& records,
                             IProjectLoadHost& host, uint64_t memoryBudget) {
-  std::unique_ptr<TByteSource> source;
-  try {
-    source = OpenFileByteSource(path);
-  } catch (const EInOutError& e) {
-    return TFileResult::Failure(e.what());
-  }
-  return ImportTiled(*source, path, map, records, host, memoryBudget);
+  return ReadFileWith(path, [&](TByteSource& source) {
+    return ImportTiled(source, path, map, records, host, memoryBudget);
+  });
 }
