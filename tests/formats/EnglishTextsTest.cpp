@@ -20,21 +20,11 @@
 #include "model/MapDataUnit.h"
 #include "platform/Errors.h"
 #include "platform/Language.h"
+#include "support/Japanese.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"
 
 namespace {
-
-bool HasJapanese(const std::string& utf8) {
-  const QString text = QString::fromStdString(utf8);
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    if ((u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
-        (u >= 0xFF00 && u <= 0xFFEF))
-      return true;
-  }
-  return false;
-}
 
 struct Text {
   const char* source;
