@@ -353,7 +353,8 @@ void CheckTiledLayerRoom(const TTiledMap& t, uint64_t memoryBudget) {
   if (t.layers.size() >= static_cast<size_t>(tiled::kMaxLayers))
     throw EReadFailure(filetext::Tr(filetext::kTooManyLayers));
   // Each layer is held twice for a moment: as gids and as the document's cells.
-  const uint64_t cells = uint64_t(t.width) * uint64_t(t.height) * (t.layers.size() + 1);
+  const uint64_t layers = std::max<uint64_t>(t.layers.size() + 1, t.declaredLayers);
+  const uint64_t cells = uint64_t(t.width) * uint64_t(t.height) * layers;
   if (cells * 6 > (memoryBudget ? memoryBudget : DefaultCellMemoryBudget()))
     throw EReadFailure(filetext::Tr(filetext::kMapTooLarge));
 }

@@ -61,6 +61,9 @@ struct TTiledMap {
   std::vector<TTiledProperty> properties;
   std::vector<TTiledTileset> tilesets;
   std::vector<TTiledLayer> layers;
+  // Tile layers the file declares (at least those read), so that the memory check counts the
+  // whole map before the first layer is allocated.
+  size_t declaredLayers = 0;
   TTiledDropped dropped;
 };
 

@@ -86,7 +86,9 @@ class TmjReader {
     ReadProperties(o.value(QLatin1String("properties")).toArray(), t_.properties);
     for (const QJsonValue& v : o.value(QLatin1String("tilesets")).toArray())
       ReadTileset(v.toObject());
-    ReadLayers(o.value(QLatin1String("layers")).toArray(), true, 0);
+    const QJsonArray layers = o.value(QLatin1String("layers")).toArray();
+    t_.declaredLayers = CountTileLayers(layers, 0);
+    ReadLayers(layers, true, 0);
   }
 
  private:
@@ -117,6 +119,18 @@ class TmjReader {
       ReadExternalTileset(ResolveTiledPath(source, path_), s);
     }
     t_.tilesets.push_back(std::move(s));
+  }
+
+  static size_t CountTileLayers(const QJsonArray& layers, int depth) {
+    size_t count = 0;
+    for (const QJsonValue& v : layers) {
+      const QJsonObject o = v.toObject();
+      const std::string type = Text(o, "type");
+      if (type == "tilelayer") ++count;
+      if (type == "group" && depth < kMaxGroupDepth)
+        count += CountTileLayers(o.value(QLatin1String("layers")).toArray(), depth + 1);
+    }
+    return count;
   }
 
   void ReadLayers(const QJsonArray& layers, bool visible, int depth) {

@@ -28,10 +28,21 @@ int IntAttr(const QXmlStreamReader& xml, const char* name, int fallback = 0) {
   return static_cast<int>(std::clamp<qlonglong>(value, -1, 1 << 30));
 }
 
+// How many <layer> start tags the text holds: an upper bound of the tile layers.
+size_t CountLayerTags(const QByteArray& bytes) {
+  size_t count = 0;
+  for (qsizetype at = bytes.indexOf("<layer"); at >= 0; at = bytes.indexOf("<layer", at + 6)) {
+    const char next = at + 6 < bytes.size() ? bytes.at(at + 6) : '\0';
+    if (next == '>' || next == '/' || next == ' ' || next == '\t' || next == '\n' || next == '\r')
+      ++count;
+  }
+  return count;
+}
+
 class TmxReader {
  public:
   TmxReader(const QByteArray& bytes, const std::string& path, TTiledMap& t, uint64_t budget)
-      : xml_(bytes), path_(path), t_(t), budget_(budget) {}
+      : xml_(bytes), bytes_(bytes), path_(path), t_(t), budget_(budget) {}
 
   void ReadMap() {
     if (!xml_.readNextStartElement() || xml_.name() != QLatin1String("map"))
@@ -45,6 +56,7 @@ class TmxReader {
     t_.tileWidth = IntAttr(xml_, "tilewidth");
     t_.tileHeight = IntAttr(xml_, "tileheight");
     CheckTiledMapHeader(t_);
+    t_.declaredLayers = CountLayerTags(bytes_);
     ReadChildren(true);
     if (xml_.hasError()) throw EReadFailure(filetext::Tr(tiledtext::kNotTiled));
   }
@@ -205,6 +217,7 @@ class TmxReader {
   }
 
   QXmlStreamReader xml_;
+  const QByteArray& bytes_;
   std::string path_;
   TTiledMap& t_;
   uint64_t budget_;

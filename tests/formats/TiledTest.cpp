@@ -355,6 +355,17 @@ TEST_F(TiledTest, WhatCannotBeHeldIsRefused) {
   // Sizes are checked before anything is allocated.
   const std::string huge = header("width=\"3\" height=\"2\"", "width=\"10000\" height=\"10000\"");
   EXPECT_EQ(Import("huge.tmx", huge, 64 << 20).reason, filetext::kMapTooLarge);
+  // ... counting every layer the file declares: room for two of three layers (whose data is
+  // broken) refuses the map before the first layer is read.
+  const uint64_t twoLayers = 3 * 2 * 6 * 2;
+  const std::string shortLayer = "\"width\":3,\"height\":2,\"data\":[1,2,3]";
+  const std::string threeJson =
+      Tmj(shortLayer + "},{\"type\":\"tilelayer\"," + shortLayer +
+          "},{\"type\":\"group\",\"layers\":[{\"type\":\"tilelayer\"," + shortLayer + "}]");
+  EXPECT_EQ(
+      Import("three.tmx", Tmx("<data encoding=\"csv\">1,2,3</data>", "", 3), twoLayers).reason,
+      filetext::kMapTooLarge);
+  EXPECT_EQ(Import("three.tmj", threeJson, twoLayers).reason, filetext::kMapTooLarge);
 }
 
 // One question per kind of thing the document cannot hold; OK reads on, Cancel fails.
@@ -419,9 +430,11 @@ TEST_F(TiledTest, TilesetsWithAlphaTurnTheKeyOn) {
     uint8_t enabled;
     uint32_t color;
   } cases[] = {
-      {"img/a.png", "", "", 1, 0x0000FF00},     {"img/a.png", "ff00ff", "", 1, 0x00FF00FF},
+      {"img/a.png", "", "", 1, 0x0000FF00},
+      {"img/a.png", "ff00ff", "", 1, 0x00FF00FF},
       {"img/i.png", "", "", 1, 0x0000FF00},
-      {"img/o.png", "", "", 0, 0x0000FF00},     {"img/p.bmp", "", "", 0, 0x0000FF00},
+      {"img/o.png", "", "", 0, 0x0000FF00},
+      {"img/p.bmp", "", "", 0, 0x0000FF00},
       {"img/a.png", "", keyOff, 0, 0x0000FF00},  // as a Brimwell export says
   };
   for (const auto& c : cases) {
